@@ -1,0 +1,183 @@
+// The window manager's state: classes, windows, z-order, activation, focus,
+// capture, the posted-message queue and the pointer. One instance per process,
+// reached through wm(); everything runs on the one GUI thread.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <platform/embed.h>
+#include <windows.h>
+
+#include "internal/handles.h"
+#include "internal/surface.h"
+
+namespace plat {
+
+struct WindowClass {
+    std::string name;
+    ATOM atom = 0;
+    UINT style = 0;
+    WNDPROC proc = nullptr;
+    int wndExtra = 0;
+    HINSTANCE instance = nullptr;  // null for global (system) classes
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+    HBRUSH background = nullptr;
+    std::vector<uint8_t> extra;
+};
+
+enum class ShowState { Normal, Minimized, Maximized };
+
+struct Window {
+    HWND handle = nullptr;
+    WindowClass *cls = nullptr;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    HWND parent = nullptr;  // child windows
+    HWND owner = nullptr;   // top-level windows
+    HINSTANCE instance = nullptr;
+    UINT_PTR id = 0;
+    LONG_PTR userData = 0;
+    std::vector<uint8_t> extra;  // cbWndExtra bytes (dialogs: DWLP_* slots)
+    std::string text;
+    HMENU menu = nullptr;
+
+    RECT rect{};        // window rectangle, in the parent's client coordinates (screen for top-levels)
+    RECT client{};      // client rectangle, relative to the window rectangle's top-left corner
+    RECT normalRect{};  // the restored placement while minimised or maximised
+    ShowState show = ShowState::Normal;
+    std::vector<HWND> children;  // z-order, topmost first
+
+    bool created = false;     // WM_NCCREATE/WM_CREATE went through
+    bool destroying = false;  // DestroyWindow under way
+    bool updatePending = false;
+    bool eraseNeeded = false;
+    bool framePending = false;
+    RECT updateRect{};  // client coordinates
+    bool inPaint = false;
+
+    std::unique_ptr<Surface> surface;  // top-level windows only
+
+    // Dialogs
+    bool isDialog = false;
+    bool dialogEnded = false;
+    INT_PTR dialogResult = 0;
+    HFONT dialogFont = nullptr;
+    int baseUnitX = 0;  // dialog base units (pixels per 4 horizontal, 8 vertical dialog units)
+    int baseUnitY = 0;
+    HWND savedFocus = nullptr;
+
+    bool isChild() const { return (style & WS_CHILD) != 0; }
+    bool visible() const { return (style & WS_VISIBLE) != 0; }
+};
+
+// Frame and caption metrics of the classic look (pixels).
+constexpr int kThickFrame = 4;
+constexpr int kDialogFrame = 3;
+constexpr int kCaptionHeight = 19;  // includes the line under the caption
+constexpr int kMenuBarHeight = 19;
+constexpr int kIconicSize = 36;     // a minimised top-level window is a 36 x 36 tile
+constexpr int kCaptionButton = 16;  // width of the minimise/maximise/close boxes
+
+struct PostedMessage {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// What the pointer is doing beyond plain delivery: dragging a frame, or a menu open.
+enum class Tracking { None, Move, Size, Menu };
+
+struct WindowManager {
+    HandleTable<Window> windows{kWindowHandleBase};
+    std::vector<std::unique_ptr<WindowClass>> classes;
+    ATOM nextAtom = 0xC000;
+    std::vector<HWND> topLevels;  // z-order, topmost first
+
+    HWND active = nullptr;
+    HWND focus = nullptr;
+    HWND capture = nullptr;
+    bool clipOn = false;
+    RECT clip{};
+    POINT cursor{0, 0};
+    bool shift = false;
+    bool control = false;
+    bool buttons[3] = {false, false, false};
+    HWND lastHover = nullptr;
+
+    std::deque<PostedMessage> queue;
+    bool quitPosted = false;
+    int quitCode = 0;
+    int sendDepth = 0;
+
+    int screenWidth = 1280;
+    int screenHeight = 1024;
+
+    std::function<void(const SpyMessage &)> spy;
+    std::function<bool()> idleHandler;
+
+    // Frame drags and menus.
+    Tracking tracking = Tracking::None;
+    HWND trackWindow = nullptr;
+    int trackHit = 0;
+    POINT trackStart{};
+    RECT trackStartRect{};
+    HMENU trackMenu = nullptr;  // the open popup
+    int trackMenuIndex = -1;    // its position in the menu bar
+};
+
+WindowManager &wm();
+Window *findWindow(HWND hwnd);
+WindowClass *findClass(const char *name, HINSTANCE instance);
+
+// Delivery (messages.cpp).
+LRESULT deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool posted = false);
+
+// Geometry (geometry.cpp).
+RECT frameInsets(DWORD style, DWORD exStyle, bool hasMenu);  // left, top, right, bottom thicknesses
+void recomputeClient(Window &w);
+POINT clientOriginOnScreen(const Window &w);
+POINT windowOriginOnScreen(const Window &w);
+RECT windowRectOnScreen(const Window &w);
+HWND topLevelOf(HWND hwnd);
+bool isAncestorVisible(const Window &w);
+
+// Surfaces and painting (paint.cpp).
+void ensureSurface(Window &w);
+void invalidateWindow(Window &w, const RECT *clientRect, bool erase, bool children);
+void invalidateFrame(Window &w);
+bool paintPending();
+void paintAll();
+void paintWindowTree(HWND hwnd);
+
+// Position and show state (position.cpp).
+bool setWindowPosInternal(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+MINMAXINFO queryMinMax(Window &w);
+
+// Activation (activation.cpp).
+void activateWindow(HWND hwnd, WORD how);
+void setFocusInternal(HWND hwnd);
+
+// Non-client area (nonclient.cpp).
+LRESULT defaultHitTest(Window &w, POINT screenPoint);
+void paintNonClient(Window &w);
+
+// Menu bar (menubar.cpp).
+int menuBarItemAt(Window &w, POINT screenPoint);
+void openMenuBarPopup(Window &w, int index);
+void closeMenuPopup(bool sendExit);
+int popupItemAt(POINT screenPoint);
+void chooseTrackedItem(int position);
+void drawMenuBar(Window &w, HDC hdc);
+bool isMenuPopupWindow(HWND hwnd);
+
+// Dialogs (dialog/).
+LRESULT defDialogProc(Window &w, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace plat

@@ -1,0 +1,73 @@
+#include "window_fixture.h"
+
+#include <vector>
+
+#include <platform/embed.h>
+
+namespace testing_support {
+
+static Hook currentHook;
+
+void setHook(Hook hook) {
+    currentHook = std::move(hook);
+}
+
+static LRESULT WINAPI TestProc(HWND hwnd, UINT m, WPARAM w, LPARAM l) {
+    if (currentHook) {
+        if (auto r = currentHook(hwnd, m, w, l)) return *r;
+    }
+    return DefWindowProcA(hwnd, m, w, l);
+}
+
+void registerTestClasses() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = TestProc;
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "TestWindow";
+    RegisterClassA(&wc);
+    wc.style = 0;
+    wc.lpszClassName = "TestPlain";
+    RegisterClassA(&wc);
+}
+
+static std::vector<HWND> made;
+
+HWND makeTopLevel(DWORD style, int x, int y, int cx, int cy, const char *cls) {
+    registerTestClasses();
+    HWND hwnd = CreateWindowExA(0, cls, "Test", style, x, y, cx, cy, nullptr, nullptr, nullptr, nullptr);
+    made.push_back(hwnd);
+    return hwnd;
+}
+
+HWND makeChild(HWND parent, DWORD style, int x, int y, int cx, int cy, int id, const char *cls) {
+    registerTestClasses();
+    return CreateWindowExA(0, cls, "", style | WS_CHILD, x, y, cx, cy, parent,
+                           reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr, nullptr);
+}
+
+void destroyAllWindows() {
+    for (HWND hwnd : made)
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    made.clear();
+}
+
+void WindowTest::SetUp() {
+    setHook({});
+    plat::setModifierState(false, false);
+    plat::setModalIdleHandler({});
+}
+
+void WindowTest::TearDown() {
+    setHook({});
+    plat::setMessageSpy({});
+    ReleaseCapture();
+    ClipCursor(nullptr);
+    destroyAllWindows();
+    plat::pumpMessages();
+}
+
+}  // namespace testing_support

@@ -1,0 +1,193 @@
+// The input seam: activation by click versus by code, capture, cursor
+// clipping, double clicks, transparent and disabled windows, keys.
+#include "window_fixture.h"
+
+#include <platform/embed.h>
+
+using namespace testing_support;
+
+namespace {
+
+class InputTest : public WindowTest {};
+
+constexpr DWORD kFrame = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+
+TEST_F(InputTest, ClickActivatesWithClickActiveBeforeTheButtonMessage) {
+    HWND a = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HWND b = makeTopLevel(kFrame, 400, 10, 300, 200);
+    SetActiveWindow(a);
+    MessageLog log;
+    log.watch(a);
+    log.watch(b);
+    log.keep(WM_SETCURSOR);
+    plat::inputMouseMove(550, 100);
+    log.clear();
+    plat::inputMouseDown(plat::MouseButton::Left);
+    static const std::vector<ExpectedMsg> seq = {
+        {WM_MOUSEACTIVATE, kSent, 0, 0, "press on an inactive window"},
+        {WM_NCACTIVATE, kSent | kWParam | kParent, FALSE, 0, "old window loses the activation"},
+        {WM_ACTIVATE, kSent | kWParam | kParent, WA_INACTIVE, 0, "old window"},
+        {WM_WINDOWPOSCHANGING, kSent, 0, 0, "to the top"},
+        {WM_WINDOWPOSCHANGED, kSent, 0, 0, "to the top"},
+        {WM_NCACTIVATE, kSent | kWParam, TRUE, 0, "new window"},
+        {WM_ACTIVATE, kSent | kWParam, WA_CLICKACTIVE, 0, "activated by the click"},
+        {WM_KILLFOCUS, kSent | kParent, 0, 0, "focus leaves the old window"},
+        {WM_SETFOCUS, kSent, 0, 0, "DefWindowProc(WM_ACTIVATE)"},
+        {WM_SETCURSOR, kSent, 0, 0, "before the button message"},
+        {WM_LBUTTONDOWN, kPosted | kLParam, 0, MAKELPARAM(150 - 4, 90 - 4 - 19), "client coordinates"},
+    };
+    EXPECT_TRUE(sequenceMatches(log.entries(), seq, b, a));
+    plat::inputMouseUp(plat::MouseButton::Left);
+    EXPECT_EQ(GetActiveWindow(), b);
+
+    // Activation from code says WA_ACTIVE.
+    log.clear();
+    SetActiveWindow(a);
+    bool sawCodeActivation = false;
+    for (const auto &m : log.entries())
+        sawCodeActivation |= m.hwnd == a && m.message == WM_ACTIVATE && LOWORD(m.wParam) == WA_ACTIVE;
+    EXPECT_TRUE(sawCodeActivation);
+}
+
+TEST_F(InputTest, ChildAsksItsParentAboutMouseActivation) {
+    HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HWND child = makeChild(top, WS_VISIBLE, 10, 10, 100, 50, 5);
+    HWND other = makeTopLevel(kFrame, 400, 10, 100, 100);
+    SetActiveWindow(other);
+    int parentAsked = 0;
+    setHook([&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (h == top && m == WM_MOUSEACTIVATE) {
+            ++parentAsked;
+            return MA_NOACTIVATE;
+        }
+        return std::nullopt;
+    });
+    POINT p{20, 20};
+    ClientToScreen(child, &p);
+    plat::inputMouseMove(p.x, p.y);
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    EXPECT_EQ(parentAsked, 1);
+    EXPECT_EQ(GetActiveWindow(), other) << "MA_NOACTIVATE from the parent keeps the activation where it was";
+}
+
+TEST_F(InputTest, CaptureGetsMovesOutsideAndClipKeepsThePointerIn) {
+    HWND a = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HWND b = makeTopLevel(kFrame, 400, 10, 300, 200);
+    SetActiveWindow(a);
+    MessageLog log;
+    log.watch(a);
+    log.watch(b);
+    log.keep(WM_MOUSEMOVE);
+    SetCapture(a);
+    plat::inputMouseMove(500, 100);
+    ASSERT_EQ(log.entries().size(), 1u);
+    EXPECT_EQ(log.entries()[0].hwnd, a);
+    POINT client{500, 100};
+    ScreenToClient(a, &client);
+    EXPECT_EQ(log.entries()[0].lParam, MAKELPARAM(client.x, client.y));
+
+    RECT clip{20, 30, 120, 90};
+    ClipCursor(&clip);
+    plat::inputMouseMove(500, 5);
+    POINT at = plat::cursorPosition();
+    EXPECT_EQ(at.x, 119);
+    EXPECT_EQ(at.y, 30);
+    ClipCursor(nullptr);
+    log.clear();
+    ReleaseCapture();
+    ASSERT_EQ(log.entries().size(), 1u);
+    EXPECT_EQ(log.entries()[0].message, static_cast<UINT>(WM_CAPTURECHANGED));
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(InputTest, DoubleClickNeedsTheClassStyle) {
+    HWND withStyle = makeTopLevel(kFrame, 10, 10, 300, 200, "TestWindow");
+    HWND without = makeTopLevel(kFrame, 400, 10, 300, 200, "TestPlain");
+    MessageLog log;
+    log.watch(withStyle);
+    log.watch(without);
+    plat::inputMouseMove(100, 100);
+    plat::inputDoubleClick(plat::MouseButton::Left);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    plat::inputMouseMove(500, 100);
+    plat::inputDoubleClick(plat::MouseButton::Left);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    std::vector<UINT> clicks;
+    for (const auto &m : log.entries())
+        if (m.message == WM_LBUTTONDBLCLK || m.message == WM_LBUTTONDOWN) clicks.push_back(m.message);
+    EXPECT_EQ(clicks, (std::vector<UINT>{WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
+}
+
+TEST_F(InputTest, TransparentAndDisabledChildrenPassClicksToTheParent) {
+    HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HWND glass = makeChild(top, WS_VISIBLE, 0, 0, 100, 100, 1);
+    HWND off = makeChild(top, WS_VISIBLE | WS_DISABLED, 150, 0, 100, 100, 2);
+    setHook([&](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (h == glass && m == WM_NCHITTEST) return HTTRANSPARENT;
+        return std::nullopt;
+    });
+    MessageLog log;
+    log.watch(top);
+    log.watch(glass);
+    log.watch(off);
+    for (POINT p : {POINT{50, 50}, POINT{200, 50}}) {
+        ClientToScreen(top, &p);
+        plat::inputMouseMove(p.x, p.y);
+        plat::inputMouseDown(plat::MouseButton::Left);
+        plat::inputMouseUp(plat::MouseButton::Left);
+    }
+    std::vector<HWND> targets;
+    for (const auto &m : log.entries())
+        if (m.message == WM_LBUTTONDOWN) targets.push_back(m.hwnd);
+    EXPECT_EQ(targets, (std::vector<HWND>{top, top}));
+}
+
+TEST_F(InputTest, DisabledTopLevelBeepsAndGetsNothing) {
+    HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
+    EnableWindow(top, FALSE);
+    MessageLog log;
+    log.watch(top);
+    int beeps = plat::beepCount();
+    plat::inputMouseMove(100, 100);
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    EXPECT_EQ(plat::beepCount(), beeps + 1);
+    for (const auto &m : log.entries()) EXPECT_NE(m.message, static_cast<UINT>(WM_LBUTTONDOWN));
+}
+
+TEST_F(InputTest, KeysGoToTheFocusAndModifiersShowInKeyState) {
+    HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HWND child = makeChild(top, WS_VISIBLE, 0, 0, 50, 50, 1);
+    SetFocus(child);
+    MessageLog log;
+    log.watch(top);
+    log.watch(child);
+    plat::setModifierState(true, false);
+    EXPECT_LT(GetKeyState(VK_SHIFT), 0);
+    EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
+    plat::inputKeyDown(VK_LEFT);
+    EXPECT_LT(GetKeyState(VK_LEFT), 0);
+    plat::inputKeyUp(VK_LEFT);
+    EXPECT_EQ(GetKeyState(VK_LEFT), 0);
+    static const std::vector<ExpectedMsg> seq = {
+        {WM_KEYDOWN, kPosted | kWParam | kLParam, VK_LEFT, 1, "key pressed"},
+        {WM_KEYUP, kPosted | kWParam | kLParam, VK_LEFT, static_cast<LPARAM>(0xC0000001u), "key released"},
+    };
+    EXPECT_TRUE(sequenceMatches(log.entries(), seq, child));
+}
+
+TEST_F(InputTest, ClickWindowPressesAtTheCentre) {
+    HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HWND child = makeChild(top, WS_VISIBLE, 20, 30, 40, 20, 1);
+    MessageLog log;
+    log.watch(child);
+    EXPECT_TRUE(plat::clickWindow(child));
+    std::vector<LPARAM> where;
+    for (const auto &m : log.entries())
+        if (m.message == WM_LBUTTONDOWN || m.message == WM_LBUTTONUP) where.push_back(m.lParam);
+    EXPECT_EQ(where, (std::vector<LPARAM>{MAKELPARAM(20, 10), MAKELPARAM(20, 10)}));
+    EXPECT_FALSE(plat::clickWindow(reinterpret_cast<HWND>(0x1234)));
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+// Show-state transitions and placement: what ShowWindow, SetWindowPos and
+// WM_SYSCOMMAND send, and where the window ends up.
+#include "window_fixture.h"
+
+#include <algorithm>
+
+#include <platform/embed.h>
+
+using namespace testing_support;
+
+namespace {
+
+class ShowTest : public WindowTest {};
+
+constexpr DWORD kFrame = WS_OVERLAPPEDWINDOW;
+
+TEST_F(ShowTest, FirstShowActivatesAndFocuses) {
+    HWND hwnd = makeTopLevel(kFrame, 100, 100, 300, 200);
+    MessageLog log;
+    log.watch(hwnd);
+    ShowWindow(hwnd, SW_SHOW);
+    static const std::vector<ExpectedMsg> seq = {
+        {WM_SHOWWINDOW, kSent | kWParam, TRUE, 0, "ShowWindow"},
+        {WM_WINDOWPOSCHANGING, kSent, 0, 0, "SWP_SHOWWINDOW"},
+        {WM_WINDOWPOSCHANGED, kSent, 0, 0, "SWP_SHOWWINDOW"},
+        {WM_WINDOWPOSCHANGING, kSent, 0, 0, "brought to the top on activation"},
+        {WM_WINDOWPOSCHANGED, kSent, 0, 0, "brought to the top on activation"},
+        {WM_NCACTIVATE, kSent | kWParam, TRUE, 0, "activation"},
+        {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE, 0, "activation from code"},
+        {WM_SETFOCUS, kSent, 0, 0, "DefWindowProc(WM_ACTIVATE)"},
+    };
+    EXPECT_TRUE(sequenceMatches(log.entries(), seq, hwnd));
+    EXPECT_EQ(GetActiveWindow(), hwnd);
+    EXPECT_EQ(GetFocus(), hwnd);
+}
+
+TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
+    HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 300, 200);
+    MessageLog log;
+    log.watch(hwnd);
+    ShowWindow(hwnd, SW_MAXIMIZE);
+    static const std::vector<ExpectedMsg> maximise = {
+        {WM_GETMINMAXINFO, kSent, 0, 0, "maximised placement"},
+        {WM_WINDOWPOSCHANGING, kSent, 0, 0, "SetWindowPos"},
+        {WM_GETMINMAXINFO, kSent, 0, 0, "DefWindowProc(WM_WINDOWPOSCHANGING) limits the size"},
+        {WM_WINDOWPOSCHANGED, kSent, 0, 0, "SetWindowPos"},
+        {WM_MOVE, kSent, 0, 0, "DefWindowProc(WM_WINDOWPOSCHANGED)"},
+        {WM_SIZE, kSent | kWParam, SIZE_MAXIMIZED, 0, "DefWindowProc(WM_WINDOWPOSCHANGED)"},
+    };
+    EXPECT_TRUE(sequenceMatches(log.entries(), maximise, hwnd));
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    SIZE screen = plat::screenSize();
+    EXPECT_EQ(r.left, -4);
+    EXPECT_EQ(r.right - r.left, screen.cx + 8);
+    EXPECT_TRUE(IsZoomed(hwnd));
+
+    log.clear();
+    ShowWindow(hwnd, SW_RESTORE);
+    ASSERT_FALSE(log.entries().empty());
+    EXPECT_EQ(log.entries().back().message, static_cast<UINT>(WM_SIZE));
+    EXPECT_EQ(log.entries().back().wParam, static_cast<WPARAM>(SIZE_RESTORED));
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.right - r.left, 300);
+
+    log.clear();
+    ShowWindow(hwnd, SW_SHOWMINIMIZED);
+    std::vector<UINT> got = log.messages();
+    auto size = std::find(got.begin(), got.end(), static_cast<UINT>(WM_SIZE));
+    ASSERT_NE(size, got.end());
+    EXPECT_EQ(log.entries()[size - got.begin()].wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
+    EXPECT_TRUE(IsIconic(hwnd));
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXMINIMIZED));
+
+    ShowWindow(hwnd, SW_RESTORE);
+    GetWindowRect(hwnd, &r);
+    EXPECT_FALSE(IsIconic(hwnd));
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.bottom - r.top, 200);
+}
+
+TEST_F(ShowTest, SysCommandIsCarriedOutByDefWindowProc) {
+    HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 50, 50, 200, 150);
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+    EXPECT_TRUE(IsZoomed(hwnd));
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsZoomed(hwnd));
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(hwnd));
+    // A window that swallows the command keeps its state.
+    setHook([](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
+        if (m == WM_SYSCOMMAND) return 0;
+        return std::nullopt;
+    });
+    SendMessageA(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_TRUE(IsIconic(hwnd));
+}
+
+TEST_F(ShowTest, MinimumTrackingSizeHoldsForCodeAndForFrameDrags) {
+    setHook([](HWND, UINT m, WPARAM, LPARAM l) -> std::optional<LRESULT> {
+        if (m != WM_GETMINMAXINFO) return std::nullopt;
+        reinterpret_cast<MINMAXINFO *>(l)->ptMinTrackSize = POINT{250, 180};
+        return 0;
+    });
+    HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
+    SetWindowPos(hwnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.right - r.left, 250);
+    EXPECT_EQ(r.bottom - r.top, 180);
+
+    // Drag the bottom-right corner far up and left: the frame stops at the minimum.
+    SetWindowPos(hwnd, nullptr, 100, 100, 400, 300, SWP_NOZORDER);
+    plat::inputMouseMove(499, 399);
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::inputMouseMove(200, 200);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.right - r.left, 250);
+    EXPECT_EQ(r.bottom - r.top, 180);
+}
+
+TEST_F(ShowTest, FrameDragSizesOnEveryStepAndCaptionDragMoves) {
+    HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
+    MessageLog log;
+    log.watch(hwnd);
+    plat::inputMouseMove(499, 250);  // right edge
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::inputMouseMove(509, 250);
+    plat::inputMouseMove(519, 250);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    int sizes = 0, moves = 0;
+    for (const auto &m : log.entries()) {
+        sizes += m.message == WM_SIZE;
+        moves += m.message == WM_MOVE;
+    }
+    EXPECT_EQ(sizes, 2);
+    EXPECT_EQ(moves, 0) << "the left edge stayed put";
+    EXPECT_EQ(log.entries().back().message, static_cast<UINT>(WM_EXITSIZEMOVE));
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.right, 520);
+
+    plat::inputMouseMove(200, 110);  // caption
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::inputMouseMove(230, 150);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    GetWindowRect(hwnd, &r);
+    EXPECT_EQ(r.left, 130);
+    EXPECT_EQ(r.top, 140);
+    EXPECT_EQ(r.right - r.left, 420);
+}
+
+TEST_F(ShowTest, CaptionButtonsSendSysCommands) {
+    HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
+    MessageLog log;
+    log.watch(hwnd);
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    // The maximise box is the second box from the right of the caption.
+    plat::inputMouseMove(r.right - 4 - 2 - 16 - 2 - 8, r.top + 4 + 8);
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::inputMouseUp(plat::MouseButton::Left);
+    bool sawMaximise = false;
+    for (const auto &m : log.entries()) sawMaximise |= m.message == WM_SYSCOMMAND && m.wParam == SC_MAXIMIZE;
+    EXPECT_TRUE(sawMaximise);
+    EXPECT_TRUE(IsZoomed(hwnd));
+}
+
+TEST_F(ShowTest, HiddenWindowIsNotActivatedAndHidingPassesActivationOn) {
+    HWND a = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 200, 100);
+    HWND b = makeTopLevel(kFrame | WS_VISIBLE, 50, 50, 200, 100);
+    EXPECT_EQ(GetActiveWindow(), b);
+    ShowWindow(b, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), a);
+    EXPECT_FALSE(IsWindowVisible(b));
+}
+
+}  // namespace
