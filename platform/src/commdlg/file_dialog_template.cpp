@@ -1,0 +1,72 @@
+// The Save and Open dialog template: see file_dialog_template.h.
+#include "commdlg/file_dialog_template.h"
+
+#include <cstring>
+
+namespace plat::commdlg {
+
+namespace {
+
+res::DialogControl control(const char *cls, std::string text, int id, DWORD style, int x, int y, int cx,
+                           int cy) {
+    res::DialogControl c;
+    c.className = cls;
+    c.text = std::move(text);
+    c.id = id;
+    c.style = WS_CHILD | WS_VISIBLE | style;
+    c.x = x;
+    c.y = y;
+    c.cx = cx;
+    c.cy = cy;
+    return c;
+}
+
+// The initial file name, read only within nMaxFile.
+std::string initialFileName(const OPENFILENAMEA &ofn) {
+    if (ofn.lpstrFile == nullptr) return {};
+    size_t length = 0;
+    while (length < ofn.nMaxFile && ofn.lpstrFile[length] != '\0') ++length;
+    return std::string(ofn.lpstrFile, length);
+}
+
+}  // namespace
+
+std::string filterDescription(const char *filter, DWORD index) {
+    if (filter == nullptr) return {};
+    const char *first = filter;
+    const char *p = filter;
+    for (DWORD pair = 1; *p != '\0'; ++pair) {
+        const char *description = p;
+        p += std::strlen(p) + 1;  // the pattern follows its description
+        if (pair == index) return description;
+        if (*p == '\0') break;
+        p += std::strlen(p) + 1;
+    }
+    return first;
+}
+
+res::DialogTemplate fileDialogTemplate(const OPENFILENAMEA &ofn, bool save) {
+    res::DialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
+    t.x = 24;
+    t.y = 24;
+    t.cx = 264;
+    t.cy = 82;
+    t.caption = ofn.lpstrTitle ? ofn.lpstrTitle : (save ? "Save As" : "Open");
+    t.pointSize = 8;
+    t.fontName = "MS Sans Serif";
+    // Left column: name and type; right column: the buttons, 4 units apart.
+    t.controls.push_back(control("static", "File name:", kFileNameLabelId, SS_LEFT, 7, 7, 190, 9));
+    t.controls.push_back(control("edit", initialFileName(ofn), kFileNameEditId,
+                                 WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
+    t.controls.push_back(control("static", save ? "Save as type:" : "Files of type:", kFileTypeLabelId,
+                                 SS_LEFT, 7, 38, 190, 9));
+    t.controls.push_back(control("static", filterDescription(ofn.lpstrFilter, ofn.nFilterIndex), kFileTypeId,
+                                 SS_LEFT | SS_NOPREFIX | SS_SUNKEN, 7, 49, 190, 12));
+    t.controls.push_back(
+        control("button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 207, 7, 50, 14));
+    t.controls.push_back(control("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 207, 25, 50, 14));
+    return t;
+}
+
+}  // namespace plat::commdlg

@@ -1,0 +1,6 @@
+# Sources of platform/src/commdlg (paths relative to platform/).
+list(APPEND VO_PLATFORM_SOURCES
+  src/commdlg/chosen_path.cpp
+  src/commdlg/file_dialog.cpp
+  src/commdlg/file_dialog_template.cpp
+)

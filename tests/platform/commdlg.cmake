@@ -1,0 +1,5 @@
+# Tests of platform/src/commdlg: the Save and Open dialogs.
+vo_add_test(commdlg_test
+  commdlg_path_test.cpp
+  commdlg_save_dialog_test.cpp
+  LIBS voplatform_internal)

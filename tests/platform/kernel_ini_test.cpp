@@ -1,0 +1,159 @@
+// INI files: reading as Windows reads them, and writes that change only the
+// lines they must.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <windows.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class IniTest : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("vo_ini_" + std::to_string(::getpid()) + "_" +
+                                            testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        path_ = (dir_ / "test.ini").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    void writeFile(const std::string &bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+    std::string readFile() const {
+        std::ifstream in(path_, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+    std::string get(const char *section, const char *key, const char *def = "") {
+        char buf[256];
+        GetPrivateProfileStringA(section, key, def, buf, sizeof buf, path_.c_str());
+        return buf;
+    }
+    // A NUL-separated list as returned for a NULL section or key.
+    std::string list(const char *section, DWORD size, DWORD *result) {
+        char buf[256];
+        std::memset(buf, 'x', sizeof buf);
+        *result = GetPrivateProfileStringA(section, nullptr, "", buf, size, path_.c_str());
+        return std::string(buf, size);
+    }
+
+    fs::path dir_;
+    std::string path_;
+};
+
+// ---- Reading --------------------------------------------------------------------
+
+TEST_F(IniTest, LooksUpIgnoringCaseThenTrimsAndUnquotes) {
+    writeFile("[Window]\n  Width =  640 \t\nq=\"quoted \"\nc='single'\nu=\"unbalanced\nk=1\nk=2\n");
+    EXPECT_EQ(get("window", "WIDTH"), "640");
+    EXPECT_EQ(get("WINDOW", "q"), "quoted ");
+    EXPECT_EQ(get("window", "c"), "single");
+    EXPECT_EQ(get("window", "u"), "\"unbalanced");
+    EXPECT_EQ(get("window", "k"), "1");
+}
+
+TEST_F(IniTest, MissingKeySectionOrFileGivesDefaultWithoutTrailingBlanks) {
+    writeFile("[s]\nk=v\n");
+    EXPECT_EQ(get("s", "other", "dflt  "), "dflt");
+    EXPECT_EQ(get("none", "k", "d"), "d");
+    EXPECT_EQ(get("s", "other", nullptr), "");
+    fs::remove(path_);
+    EXPECT_EQ(get("s", "k", "gone"), "gone");
+}
+
+TEST_F(IniTest, NullKeyListsKeysAndNullSectionListsSections) {
+    writeFile("[one]\na=1\n; note\nb\n[Two]\n[ONE]\nc=3\n");
+    DWORD n = 0;
+    EXPECT_EQ(list("one", 8, &n).substr(0, 5), std::string("a\0b\0\0", 5));
+    EXPECT_EQ(n, 4u);
+    EXPECT_EQ(list(nullptr, 16, &n).substr(0, 9), std::string("one\0Two\0\0", 9));
+    EXPECT_EQ(n, 8u);
+    EXPECT_EQ(list("missing", 8, &n).substr(0, 2), std::string("\0\0", 2));
+    EXPECT_EQ(n, 0u);
+}
+
+TEST_F(IniTest, TruncationReturnsSizeMinusOneOrMinusTwoForLists) {
+    writeFile("[alpha]\nk=abcdef\n[beta]\n");
+    char buf[4];
+    EXPECT_EQ(GetPrivateProfileStringA("alpha", "k", "", buf, sizeof buf, path_.c_str()), 3u);
+    EXPECT_STREQ(buf, "abc");
+    DWORD n = 0;
+    EXPECT_EQ(list(nullptr, 8, &n), std::string("alpha\0\0\0", 8));
+    EXPECT_EQ(n, 6u);
+}
+
+struct IntCase {
+    const char *text;
+    UINT expected;
+};
+
+TEST_F(IniTest, ProfileIntParsesLikeWindows) {
+    const IntCase cases[] = {
+        {"12", 12},        {"  42", 42},   {"-7", static_cast<UINT>(-7)},
+        {"12abc", 12},     {"0x10", 0},    {"abc", 0},
+        {"+5", 0},         {"\"33\"", 33}, {"007", 7},
+        {"4294967297", 1},
+    };
+    for (const IntCase &c : cases) {
+        writeFile(std::string("[s]\nk=") + c.text + "\n");
+        EXPECT_EQ(GetPrivateProfileIntA("s", "k", 99, path_.c_str()), c.expected) << c.text;
+    }
+    writeFile("[s]\nempty=\n");
+    EXPECT_EQ(GetPrivateProfileIntA("s", "empty", 99, path_.c_str()), 99u);
+    EXPECT_EQ(GetPrivateProfileIntA("s", "missing", -3, path_.c_str()), static_cast<UINT>(-3));
+    EXPECT_EQ(GetPrivateProfileIntA("nosection", "k", 5, path_.c_str()), 5u);
+}
+
+// ---- Writing --------------------------------------------------------------------
+
+TEST_F(IniTest, ChangingAValueKeepsEveryOtherByte) {
+    writeFile("; settings\r\n\r\n[Window]\r\n  Width = 640   ; px\r\nHeight=480\r\n\r\n[Other]\r\nx=1");
+    ASSERT_TRUE(WritePrivateProfileStringA("window", "WIDTH", "800", path_.c_str()));
+    EXPECT_EQ(readFile(), "; settings\r\n\r\n[Window]\r\n  Width=800\r\nHeight=480\r\n\r\n[Other]\r\nx=1");
+}
+
+TEST_F(IniTest, NewKeyGoesAfterTheSectionsLastKey) {
+    writeFile("[a]\nk=1\n\n; about b\n[b]\nz=2\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("a", "new", "v", path_.c_str()));
+    EXPECT_EQ(readFile(), "[a]\nk=1\nnew=v\n\n; about b\n[b]\nz=2\n");
+}
+
+TEST_F(IniTest, NewSectionIsAppendedWithTheFilesLineEnding) {
+    writeFile("[a]\nk=1");
+    ASSERT_TRUE(WritePrivateProfileStringA("b", "k", "2", path_.c_str()));
+    EXPECT_EQ(readFile(), "[a]\nk=1\n\n[b]\nk=2\n");
+}
+
+TEST_F(IniTest, WritingCreatesAMissingFileWithCrLf) {
+    ASSERT_TRUE(WritePrivateProfileStringA("Prof", "Mode", "2", path_.c_str()));
+    EXPECT_EQ(readFile(), "[Prof]\r\nMode=2\r\n");
+    EXPECT_EQ(GetPrivateProfileIntA("prof", "mode", 0, path_.c_str()), 2u);
+}
+
+TEST_F(IniTest, NullStringDeletesTheKeyOnly) {
+    writeFile("[s]\r\na=1\r\n; keep\r\nb=2\r\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "A", nullptr, path_.c_str()));
+    EXPECT_EQ(readFile(), "[s]\r\n; keep\r\nb=2\r\n");
+}
+
+TEST_F(IniTest, NullKeyDeletesTheWholeSection) {
+    writeFile("[a]\nx=1\n\n[b]\ny=2\n; tail of b\n[c]\nz=3\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("B", nullptr, nullptr, path_.c_str()));
+    EXPECT_EQ(readFile(), "[a]\nx=1\n\n[c]\nz=3\n");
+}
+
+TEST_F(IniTest, DeletingWhatIsMissingCreatesNoFile) {
+    EXPECT_TRUE(WritePrivateProfileStringA("s", "k", nullptr, path_.c_str()));
+    EXPECT_TRUE(WritePrivateProfileStringA("s", nullptr, nullptr, path_.c_str()));
+    EXPECT_FALSE(fs::exists(path_));
+}
+
+}  // namespace

@@ -1,0 +1,131 @@
+// MulDiv, the lstr* functions and wsprintfA.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <string>
+
+#include <windows.h>
+
+namespace {
+
+// ---- MulDiv -------------------------------------------------------------------------
+
+struct MulDivCase {
+    int number, numerator, denominator, expected;
+};
+
+TEST(MulDiv, RoundsHalfAwayFromZero) {
+    const MulDivCase cases[] = {
+        {5, 1, 2, 3}, {-5, 1, 2, -3}, {5, 1, -2, -3}, {-5, -1, 2, 3}, {7, 3, 2, 11},      {4, 1, 3, 1},
+        {5, 1, 3, 2}, {-4, 1, 3, -1}, {-5, 1, 3, -2}, {0, 9, 4, 0},   {100, 96, 72, 133},  // points to
+                                                                                           // pixels: 133.33
+    };
+    for (const MulDivCase &c : cases) {
+        EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected)
+            << c.number << " * " << c.numerator << " / " << c.denominator;
+    }
+}
+
+TEST(MulDiv, UsesA64BitIntermediateAndSignalsFailureWithMinusOne) {
+    EXPECT_EQ(MulDiv(INT_MAX, INT_MAX, INT_MAX), INT_MAX);
+    EXPECT_EQ(MulDiv(100000, 100000, 1000), 10000000);
+    EXPECT_EQ(MulDiv(INT_MIN, 1, 1), INT_MIN);
+    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+    EXPECT_EQ(MulDiv(INT_MAX, 2, 1), -1);
+    EXPECT_EQ(MulDiv(INT_MIN, 2, 1), -1);
+    EXPECT_EQ(MulDiv(INT_MIN, -1, 1), -1);
+}
+
+// ---- lstr* ----------------------------------------------------------------------------
+
+TEST(Lstr, CopynTruncatesAndAlwaysTerminates) {
+    char buf[8];
+    std::memset(buf, 'x', sizeof buf);
+    EXPECT_EQ(lstrcpynA(buf, "abcdef", 4), buf);
+    EXPECT_STREQ(buf, "abc");
+    lstrcpynA(buf, "abcdef", 1);
+    EXPECT_STREQ(buf, "");
+    lstrcpynA(buf, "ab", 8);
+    EXPECT_STREQ(buf, "ab");
+    buf[0] = 'q';
+    lstrcpynA(buf, "zz", 0);
+    EXPECT_EQ(buf[0], 'q');
+    EXPECT_EQ(lstrcpynA(nullptr, "a", 4), nullptr);
+}
+
+TEST(Lstr, CompareGivesSignOnlyAndTreatsBytesAsUnsigned) {
+    EXPECT_EQ(lstrcmpA("abc", "abd"), -1);
+    EXPECT_EQ(lstrcmpA("abd", "abc"), 1);
+    EXPECT_EQ(lstrcmpA("abc", "abc"), 0);
+    EXPECT_EQ(lstrcmpA("ab", "abc"), -1);
+    EXPECT_EQ(lstrcmpA("a\xe9", "az"), 1);
+    EXPECT_EQ(lstrcmpA("Abc", "abc"), -1);
+    EXPECT_EQ(lstrcmpiA("Profile.INI", "profile.ini"), 0);
+    EXPECT_EQ(lstrcmpiA("B", "a"), 1);
+    EXPECT_EQ(lstrcmpA(nullptr, ""), -1);
+    EXPECT_EQ(lstrcmpA("", nullptr), 1);
+    EXPECT_EQ(lstrcmpiA(nullptr, nullptr), 0);
+}
+
+TEST(Lstr, CopyConcatenateAndLength) {
+    char buf[16];
+    EXPECT_STREQ(lstrcatA(lstrcpyA(buf, "line"), " one"), "line one");
+    EXPECT_EQ(lstrlenA(buf), 8);
+    EXPECT_EQ(lstrlenA(nullptr), 0);
+    EXPECT_EQ(lstrcatA(buf, nullptr), nullptr);
+}
+
+// ---- wsprintfA ------------------------------------------------------------------------
+
+template <typename... Args>
+std::string format(const char *fmt, Args... args) {
+    char buf[1100];
+    int n = wsprintfA(buf, fmt, args...);
+    EXPECT_EQ(n, static_cast<int>(std::strlen(buf))) << fmt;
+    return buf;
+}
+
+TEST(Wsprintf, IntegerConversions) {
+    EXPECT_EQ(format("%d|%i", -5, 17), "-5|17");
+    EXPECT_EQ(format("%u", -1), "4294967295");
+    EXPECT_EQ(format("%x %X", 255, 255), "ff FF");
+    EXPECT_EQ(format("%#x %#X %#x", 26, 26, 0), "0x1a 0X1A 0");
+    EXPECT_EQ(format("%ld %lu %lx", -70000, 70000u, 0xBEEF), "-70000 70000 beef");
+    EXPECT_EQ(format("%hd %hu", 65535, 65537), "-1 1");
+    EXPECT_EQ(format("%d", INT_MIN), "-2147483648");
+}
+
+TEST(Wsprintf, WidthFlagsAndPrecision) {
+    EXPECT_EQ(format("[%5d]", 42), "[   42]");
+    EXPECT_EQ(format("[%-5d]", 42), "[42   ]");
+    EXPECT_EQ(format("[%05d]", -42), "[-0042]");
+    EXPECT_EQ(format("[%-05d]", 42), "[42   ]");
+    EXPECT_EQ(format("[%08X]", 0xABCu), "[00000ABC]");
+    EXPECT_EQ(format("[%.3d]", 7), "[007]");
+    EXPECT_EQ(format("[%2d]", 12345), "[12345]");
+}
+
+TEST(Wsprintf, CharactersAndStrings) {
+    EXPECT_EQ(format("%c%c", 'o', 'k'), "ok");
+    EXPECT_EQ(format("[%s] [%6s] [%-6s]", "a", "b", "c"), "[a] [     b] [c     ]");
+    EXPECT_EQ(format("%.2s", "abcdef"), "ab");
+    EXPECT_EQ(format("%s", static_cast<const char *>(nullptr)), "(null)");
+    EXPECT_EQ(format("100%%"), "100%");
+}
+
+TEST(Wsprintf, FloatingPointIsCopiedLiterallyAndTakesNoArgument) {
+    EXPECT_EQ(format("%f %d", 7), "%f 7");
+    EXPECT_EQ(format("%5.2f|%s", "x"), "%5.2f|x");
+    EXPECT_EQ(format("end %"), "end %");
+}
+
+TEST(Wsprintf, OutputStopsAt1023Characters) {
+    std::string big(2000, 'a');
+    char buf[2100];
+    EXPECT_EQ(wsprintfA(buf, "%s", big.c_str()), 1023);
+    EXPECT_EQ(std::strlen(buf), 1023u);
+    EXPECT_EQ(wsprintfA(buf, big.c_str()), 1023);
+}
+
+}  // namespace
