@@ -1,0 +1,325 @@
+// The resource compiler's front end on scripts held in memory: what each
+// statement produces, and the first error of broken scripts with its
+// file:line.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "compiler.h"
+#include "constants.h"
+
+namespace {
+
+using plat::res::ModuleResources;
+
+// Compiles "main.rc" with the other files given, all from memory.
+rc::CompileResult compile(const std::string &script, std::map<std::string, std::string> files = {}) {
+    files["main.rc"] = script;
+    rc::CompileOptions options;
+    options.reader = [files](const std::string &path) -> std::optional<std::string> {
+        auto found = files.find(path);
+        if (found == files.end()) return std::nullopt;
+        return found->second;
+    };
+    return rc::compileScript("main.rc", options);
+}
+
+ModuleResources compileOk(const std::string &script, std::map<std::string, std::string> files = {}) {
+    rc::CompileResult result = compile(script, std::move(files));
+    EXPECT_FALSE(result.error.has_value()) << result.error->format();
+    return result.resources;
+}
+
+std::string firstError(const std::string &script, std::map<std::string, std::string> files = {}) {
+    rc::CompileResult result = compile(script, std::move(files));
+    return result.error ? result.error->format() : "no error";
+}
+
+// One control in a dialog, for the tests of control statements.
+plat::res::DialogControl onlyControl(const std::string &statement) {
+    ModuleResources r = compileOk("1 DIALOG 0, 0, 10, 10\nBEGIN\n" + statement + "\nEND\n");
+    if (r.dialogs.size() != 1 || r.dialogs[0].dialog.controls.size() != 1) {
+        ADD_FAILURE() << "no control from: " << statement;
+        return {};
+    }
+    return r.dialogs[0].dialog.controls[0];
+}
+
+// ---- Controls and their default styles ---------------------------------------------
+
+TEST(RcControls, EachStatementGetsTheClassAndDefaultStyleOfWindowsRc) {
+    struct Case {
+        const char *statement;
+        const char *className;
+        DWORD style;
+    };
+    const DWORD base = WS_CHILD | WS_VISIBLE;
+    const Case cases[] = {
+        {"LTEXT \"t\", 5, 1, 2, 3, 4", "static", base | SS_LEFT | WS_GROUP},
+        {"RTEXT \"t\", 5, 1, 2, 3, 4", "static", base | SS_RIGHT | WS_GROUP},
+        {"CTEXT \"t\", 5, 1, 2, 3, 4", "static", base | SS_CENTER | WS_GROUP},
+        {"PUSHBUTTON \"t\", 5, 1, 2, 3, 4", "button", base | BS_PUSHBUTTON | WS_TABSTOP},
+        {"DEFPUSHBUTTON \"t\", 5, 1, 2, 3, 4", "button", base | BS_DEFPUSHBUTTON | WS_TABSTOP},
+        {"CHECKBOX \"t\", 5, 1, 2, 3, 4", "button", base | BS_CHECKBOX | WS_TABSTOP},
+        {"AUTOCHECKBOX \"t\", 5, 1, 2, 3, 4", "button", base | BS_AUTOCHECKBOX | WS_TABSTOP},
+        {"RADIOBUTTON \"t\", 5, 1, 2, 3, 4", "button", base | BS_RADIOBUTTON | WS_TABSTOP},
+        {"AUTORADIOBUTTON \"t\", 5, 1, 2, 3, 4", "button", base | BS_AUTORADIOBUTTON | WS_TABSTOP},
+        {"GROUPBOX \"t\", 5, 1, 2, 3, 4", "button", base | BS_GROUPBOX},
+        {"LISTBOX 5, 1, 2, 3, 4", "listbox", base | LBS_NOTIFY | WS_BORDER},
+        {"EDITTEXT 5, 1, 2, 3, 4", "edit", base | ES_LEFT | WS_BORDER | WS_TABSTOP},
+        {"ICON \"APP\", 5, 1, 2, 3, 4", "static", base | SS_ICON},
+        {"CONTROL \"t\", 5, \"BUTTON\", BS_CHECKBOX, 1, 2, 3, 4", "button", base | BS_CHECKBOX},
+    };
+    for (const Case &c : cases) {
+        const plat::res::DialogControl control = onlyControl(c.statement);
+        EXPECT_EQ(control.className, c.className) << c.statement;
+        EXPECT_EQ(control.style, c.style) << c.statement;
+        EXPECT_EQ(control.id, 5) << c.statement;
+        EXPECT_EQ(control.x, 1) << c.statement;
+        EXPECT_EQ(control.cy, 4) << c.statement;
+    }
+}
+
+TEST(RcControls, TrailingStyleIsAddedAndNotRemoves) {
+    EXPECT_EQ(onlyControl("PUSHBUTTON \"t\", 5, 1, 2, 3, 4, WS_DISABLED").style,
+              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED);
+    EXPECT_EQ(onlyControl("PUSHBUTTON \"t\", 5, 1, 2, 3, 4, NOT WS_TABSTOP").style, WS_CHILD | WS_VISIBLE);
+    EXPECT_EQ(onlyControl("CONTROL \"\", 5, \"x\", NOT WS_VISIBLE | WS_BORDER, 1, 2, 3, 4").style,
+              WS_CHILD | WS_BORDER);
+}
+
+TEST(RcControls, ExtendedStyleFollowsTheStyle) {
+    const plat::res::DialogControl control =
+        onlyControl("EDITTEXT 5, 1, 2, 3, 4, ES_READONLY, WS_EX_CLIENTEDGE | WS_EX_STATICEDGE");
+    EXPECT_EQ(control.style & ES_READONLY, static_cast<DWORD>(ES_READONLY));
+    EXPECT_EQ(control.exStyle, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+}
+
+TEST(RcControls, SystemClassNamesAreLowerCasedOthersKept) {
+    EXPECT_EQ(onlyControl("CONTROL \"\", 5, \"Static\", 0, 1, 2, 3, 4").className, "static");
+    EXPECT_EQ(onlyControl("CONTROL \"\", 5, EDIT, 0, 1, 2, 3, 4").className, "edit");
+    EXPECT_EQ(onlyControl("CONTROL \"\", 5, \"ProfileChart\", 0, 1, 2, 3, 4").className, "ProfileChart");
+}
+
+TEST(RcControls, IconControlNamesItsIconAndMayOmitTheSize) {
+    const plat::res::DialogControl byId = onlyControl("ICON 7, 5, 1, 2");
+    EXPECT_EQ(byId.text, "#7");
+    EXPECT_EQ(byId.cx, 0);
+    EXPECT_EQ(onlyControl("ICON appIcon, 5, 1, 2").text, "APPICON");
+}
+
+// ---- Dialogs ---------------------------------------------------------------------------
+
+TEST(RcDialogs, WithoutStyleTheDefaultIsPopupBorderSysmenu) {
+    ModuleResources r = compileOk("1 DIALOG 1, 2, 3, 4\nBEGIN\nEND\n");
+    ASSERT_EQ(r.dialogs.size(), 1u);
+    EXPECT_EQ(r.dialogs[0].dialog.style, static_cast<DWORD>(WS_POPUP | WS_BORDER | WS_SYSMENU));
+    EXPECT_EQ(r.dialogs[0].dialog.cy, 4);
+}
+
+TEST(RcDialogs, CaptionAddsCaptionStyleAndFontAddsSetFont) {
+    ModuleResources r = compileOk(
+        "1 DIALOGEX 0, 0, 9, 9\nSTYLE WS_POPUP\nCAPTION \"Hi\"\nFONT 10, \"Arial\", 700, 1, 0\nBEGIN\nEND\n");
+    const plat::res::DialogTemplate &d = r.dialogs.at(0).dialog;
+    EXPECT_EQ(d.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_SETFONT));
+    EXPECT_EQ(d.caption, "Hi");
+    EXPECT_EQ(d.pointSize, 10);
+    EXPECT_EQ(d.fontName, "Arial");
+}
+
+TEST(RcDialogs, MenuClassAndExstyleStatements) {
+    ModuleResources r = compileOk(
+        "1 DIALOG 0, 0, 9, 9\nEXSTYLE WS_EX_TOPMOST\nMENU mainMenu\nCLASS \"MyClass\"\nBEGIN\nEND\n");
+    const plat::res::DialogTemplate &d = r.dialogs.at(0).dialog;
+    EXPECT_EQ(d.exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
+    ASSERT_TRUE(d.hasMenu);
+    EXPECT_FALSE(d.menu.isId);
+    EXPECT_EQ(d.menu.name, "MAINMENU");
+    EXPECT_EQ(d.className, "MyClass");
+}
+
+TEST(RcDialogs, BracesWorkAsBeginEnd) {
+    ModuleResources r = compileOk("1 DIALOG 0, 0, 9, 9 { LTEXT \"a\", 1, 0, 0, 1, 1 }");
+    EXPECT_EQ(r.dialogs.at(0).dialog.controls.size(), 1u);
+}
+
+// ---- Expressions, names, macros ------------------------------------------------------------
+
+TEST(RcExpressions, ArithmeticAndBitOperatorsWithCPrecedence) {
+    ModuleResources r = compileOk("1 DIALOG 2 + 3 * 4, (2 + 3) * 4, 0x10 | 1, 100 - 1 - 2\nBEGIN\nEND\n");
+    const plat::res::DialogTemplate &d = r.dialogs.at(0).dialog;
+    EXPECT_EQ(d.x, 14);
+    EXPECT_EQ(d.y, 20);
+    EXPECT_EQ(d.cx, 17);
+    EXPECT_EQ(d.cy, 97);
+}
+
+TEST(RcExpressions, NegativeCoordinatesAndLongSuffixes) {
+    ModuleResources r = compileOk("1 DIALOG -5, -(2), 10L, 0x20UL\nBEGIN\nEND\n");
+    EXPECT_EQ(r.dialogs.at(0).dialog.x, -5);
+    EXPECT_EQ(r.dialogs.at(0).dialog.y, -2);
+    EXPECT_EQ(r.dialogs.at(0).dialog.cy, 32);
+}
+
+TEST(RcExpressions, MacrosFromHeadersAndScriptAreExpanded) {
+    ModuleResources r =
+        compileOk("#include \"ids.h\"\n#define LOCAL (BASE + 2)\nSTRINGTABLE { LOCAL \"x\" }\n",
+                  {{"ids.h", "#define BASE 40\nint notForRc(void);\n"}});
+    ASSERT_EQ(r.strings.size(), 1u);
+    EXPECT_EQ(r.strings[0].id, 42);
+}
+
+TEST(RcExpressions, ConstantsTableIsSortedAndTakesWindowsHValues) {
+    const std::vector<std::string_view> names = rc::constantNames();
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_EQ(rc::findConstant("WS_OVERLAPPEDWINDOW"), static_cast<uint32_t>(WS_OVERLAPPEDWINDOW));
+    EXPECT_EQ(rc::findConstant("LBS_STANDARD"), static_cast<uint32_t>(LBS_STANDARD));
+    EXPECT_EQ(rc::findConstant("IDC_STATIC"), 0xFFFFFFFFu);
+    EXPECT_FALSE(rc::findConstant("ws_child").has_value());
+}
+
+TEST(RcNames, IdentifiersAreUpperCasedAndNumbersAreIds) {
+    ModuleResources r = compileOk(
+        "myDialog DIALOG 0,0,1,1 BEGIN END\n\"Quoted\" DIALOG 0,0,1,1 BEGIN END\n"
+        "65535 DIALOG 0,0,1,1 BEGIN END\n");
+    ASSERT_EQ(r.dialogs.size(), 3u);
+    EXPECT_EQ(r.dialogs[0].name.name, "MYDIALOG");
+    EXPECT_EQ(r.dialogs[1].name.name, "QUOTED");
+    EXPECT_TRUE(r.dialogs[2].name.isId);
+    EXPECT_EQ(r.dialogs[2].name.id, 65535);
+}
+
+TEST(RcPreprocessor, ConditionalBlocksChooseTheRightBranch) {
+    ModuleResources r = compileOk(
+        "#define TWO 2\n"
+        "#if 0\n1 \"skipped \n#elif defined(TWO) && TWO == 2\nSTRINGTABLE { 1 \"elif\" }\n#else\n2\n#endif\n"
+        "#ifdef MISSING\n#error not here\n#else\nSTRINGTABLE { 2 \"else\" }\n#endif\n"
+        "#ifndef RC_INVOKED\n#error the compiler defines RC_INVOKED\n#endif\n"
+        "#undef TWO\n#if !defined TWO\nSTRINGTABLE { 3 \"undef\" }\n#endif\n");
+    ASSERT_EQ(r.strings.size(), 3u);
+    EXPECT_EQ(r.strings[0].text, "elif");
+    EXPECT_EQ(r.strings[1].text, "else");
+    EXPECT_EQ(r.strings[2].text, "undef");
+}
+
+TEST(RcPreprocessor, SystemHeadersAreOptionalOthersAreNot) {
+    EXPECT_EQ(firstError("#include <windows.h>\n#include \"afxres.h\"\n"), "no error");
+    EXPECT_EQ(firstError("\n#include \"missing.h\"\n"), "main.rc:2: cannot open include file 'missing.h'");
+}
+
+TEST(RcPreprocessor, DependenciesListEveryFileRead) {
+    rc::CompileResult result = compile("#include \"a.h\"\n", {{"a.h", "#include \"b.h\"\n"}, {"b.h", ""}});
+    EXPECT_EQ(result.dependencies, (std::vector<std::string>{"main.rc", "a.h", "b.h"}));
+}
+
+// ---- String tables and menus -------------------------------------------------------------------
+
+TEST(RcStrings, EscapesDoubledQuotesAndJoinedLiterals) {
+    ModuleResources r = compileOk(
+        "STRINGTABLE\nBEGIN\n 9, \"a\\tb\\nc\\\\d\\\"e\"\n 8 \"say \"\"hi\"\"\"\n 7 \"one\" \" two\"\n"
+        " 6 L\"\\x41\\101\"\nEND\n");
+    ASSERT_EQ(r.strings.size(), 4u);  // sorted by id
+    EXPECT_EQ(r.strings[0].text, "AA");
+    EXPECT_EQ(r.strings[1].text, "one two");
+    EXPECT_EQ(r.strings[2].text, "say \"hi\"");
+    EXPECT_EQ(r.strings[3].text, "a\tb\nc\\d\"e");
+}
+
+TEST(RcStrings, Utf8PassesThroughUnchanged) {
+    ModuleResources r = compileOk("\xEF\xBB\xBFSTRINGTABLE { 1 \"5 \xC2\xB5m\" }\n");
+    EXPECT_EQ(r.strings.at(0).text, "5 \xC2\xB5m");
+}
+
+TEST(RcMenus, NestedPopupsSeparatorsAndOptions) {
+    ModuleResources r = compileOk(
+        "M MENU\nBEGIN\n POPUP \"&File\", GRAYED\n BEGIN\n  MENUITEM \"&Open\", 10, CHECKED GRAYED\n"
+        "  MENUITEM SEPARATOR\n  POPUP \"Sub\" { MENUITEM \"Deep\", 11, INACTIVE, MENUBARBREAK }\n END\n"
+        " MENUITEM \"&Help\", 12, HELP\nEND\n");
+    ASSERT_EQ(r.menus.size(), 1u);
+    const auto &items = r.menus[0].menu.items;
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].flags, static_cast<UINT>(MF_POPUP | MF_GRAYED));
+    ASSERT_EQ(items[0].children.size(), 3u);
+    EXPECT_EQ(items[0].children[0].flags, static_cast<UINT>(MF_CHECKED | MF_GRAYED));
+    EXPECT_EQ(items[0].children[0].id, 10u);
+    EXPECT_EQ(items[0].children[1].flags, static_cast<UINT>(MF_SEPARATOR));
+    EXPECT_EQ(items[0].children[2].children.at(0).flags, static_cast<UINT>(MF_DISABLED | MF_MENUBARBREAK));
+    EXPECT_EQ(items[1].flags, 0x4000u);
+}
+
+// ---- Broken scripts: the first error, where it is -------------------------------------------------
+
+TEST(RcErrors, UnknownKeywords) {
+    EXPECT_EQ(
+        firstError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n  SLIDER 2, 0, 0, 1, 1\nEND\n"),
+        "main.rc:4: unknown keyword 'SLIDER' in a dialog");
+    EXPECT_EQ(firstError("\n\nX BANANA\n"), "main.rc:3: unknown keyword 'BANANA'");
+    EXPECT_EQ(firstError("M MENU\nBEGIN\n  ITEM \"a\", 1\nEND\n"),
+              "main.rc:3: unknown keyword 'ITEM' in a menu");
+    EXPECT_EQ(firstError("1 VERSIONINFO\n"), "main.rc:1: unsupported resource type VERSIONINFO");
+    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nTITLE \"x\"\nBEGIN\nEND\n"),
+              "main.rc:3: unknown keyword 'TITLE' in a dialog");
+}
+
+TEST(RcErrors, UnterminatedStringAndComment) {
+    EXPECT_EQ(firstError("STRINGTABLE\nBEGIN\n  1 \"no end\nEND\n"), "main.rc:3: unterminated string");
+    EXPECT_EQ(firstError("\n/* open\n\n"), "main.rc:2: unterminated comment");
+}
+
+TEST(RcErrors, MissingEndIsReportedAtTheBlockItLeavesOpen) {
+    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n"),
+              "main.rc:2: missing END for the block opened here");
+    EXPECT_EQ(firstError("M MENU\nBEGIN\n POPUP \"a\"\n BEGIN\n  MENUITEM \"b\", 1\nEND\n"),
+              "main.rc:2: missing END for the block opened here");
+    EXPECT_EQ(firstError("STRINGTABLE\nBEGIN\n 1 \"a\"\n\n2 DIALOG 0, 0, 1, 1\nBEGIN\nEND\n"),
+              "main.rc:2: missing END for the block opened here");
+}
+
+TEST(RcErrors, UndefinedIdentifierNamesTheLineOfUse) {
+    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  PUSHBUTTON \"a\", IDC_NOWHERE, 0, 0, 1, 1\nEND\n"),
+              "main.rc:3: undefined identifier 'IDC_NOWHERE'");
+    EXPECT_EQ(firstError("#define ALIAS UNDEFINED_TOO\nSTRINGTABLE\nBEGIN\n ALIAS \"x\"\nEND\n"),
+              "main.rc:4: undefined identifier 'UNDEFINED_TOO'");
+}
+
+TEST(RcErrors, MissingOrBrokenIconFiles) {
+    EXPECT_EQ(firstError("\n1 ICON \"nothere.ico\"\n"), "main.rc:2: cannot open icon file 'nothere.ico'");
+    EXPECT_EQ(firstError("1 CURSOR \"bad.cur\"\n", {{"bad.cur", "not a cursor"}}),
+              "main.rc:1: bad cursor file 'bad.cur': not an icon or cursor file");
+}
+
+TEST(RcErrors, ErrorsInIncludedFilesNameThatFile) {
+    EXPECT_EQ(firstError("#include \"more.rc\"\n", {{"more.rc", "STRINGTABLE\nBEGIN\n 1 \"a\" \"b\n"}}),
+              "more.rc:3: unterminated string");
+    EXPECT_EQ(firstError("#include \"ids.h\"\n", {{"ids.h", "\n#ifdef X\n"}}), "ids.h:2: #if without #endif");
+}
+
+TEST(RcErrors, DuplicatesAndRanges) {
+    EXPECT_EQ(firstError("STRINGTABLE { 1 \"a\" }\nSTRINGTABLE { 1 \"b\" }\n"),
+              "main.rc:2: duplicate string id 1");
+    EXPECT_EQ(firstError("a DIALOG 0,0,1,1 {}\nA DIALOG 0,0,1,1 {}\n"), "main.rc:2: duplicate DIALOG 'A'");
+    EXPECT_EQ(firstError("70000 DIALOG 0,0,1,1 {}\n"),
+              "main.rc:1: resource id 70000 is out of range (0 to 65535)");
+    EXPECT_EQ(firstError("STRINGTABLE { 65536 \"a\" }\n"),
+              "main.rc:1: string id 65536 is out of range (0 to 65535)");
+}
+
+TEST(RcErrors, SyntaxErrors) {
+    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\n\n2 DIALOG 0, 0, 1, 1 {}\n"),
+              "main.rc:3: expected BEGIN but found '2'");
+    EXPECT_EQ(firstError("STRINGTABLE { 1 \"a\" }\nEND\n"), "main.rc:2: unexpected END");
+    EXPECT_EQ(firstError("1 DIALOG 0, 0 1, 1 {}\n"), "main.rc:1: expected ',' but found '1'");
+    EXPECT_EQ(firstError("STRINGTABLE { 1 / 0 \"a\" }\n"), "main.rc:1: division by zero");
+    EXPECT_EQ(firstError("#define F(x) x\nSTRINGTABLE { F(1) \"a\" }\n"),
+              "main.rc:2: function-like macro 'F' is not supported");
+    EXPECT_EQ(firstError("#define A B\n#define B A\nSTRINGTABLE { A \"a\" }\n"),
+              "main.rc:3: macro 'A' expands recursively");
+    EXPECT_EQ(firstError("\n#endif\n"), "main.rc:2: #endif without #if");
+    EXPECT_EQ(firstError("#error stop here\n"), "main.rc:1: #error stop here");
+    EXPECT_EQ(firstError("\xFF\xFE"
+                         "1\0"),
+              "main.rc:1: UTF-16 text is not supported; save the file as UTF-8");
+}
+
+}  // namespace

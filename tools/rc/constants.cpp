@@ -1,0 +1,155 @@
+// The names a resource script may use without defining them: the window,
+// dialog and control style constants and the dialog command ids. Their
+// values come from the platform's windows.h, so the script and the code that
+// reads the compiled tables agree on every bit.
+#include "constants.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include <windows.h>
+
+namespace rc {
+namespace {
+
+struct Constant {
+    const char *name;
+    uint32_t value;
+};
+
+#define RC_CONSTANT(name) \
+    { #name, static_cast < uint32_t>(name) }
+
+// Sorted by name for binary search (checked by the tests).
+const Constant kConstants[] = {
+    RC_CONSTANT(BS_3STATE),
+    RC_CONSTANT(BS_AUTO3STATE),
+    RC_CONSTANT(BS_AUTOCHECKBOX),
+    RC_CONSTANT(BS_AUTORADIOBUTTON),
+    RC_CONSTANT(BS_CHECKBOX),
+    RC_CONSTANT(BS_DEFPUSHBUTTON),
+    RC_CONSTANT(BS_FLAT),
+    RC_CONSTANT(BS_GROUPBOX),
+    RC_CONSTANT(BS_LEFTTEXT),
+    RC_CONSTANT(BS_OWNERDRAW),
+    RC_CONSTANT(BS_PUSHBUTTON),
+    RC_CONSTANT(BS_RADIOBUTTON),
+    RC_CONSTANT(BS_TEXT),
+    RC_CONSTANT(BS_TYPEMASK),
+    RC_CONSTANT(BS_USERBUTTON),
+    RC_CONSTANT(DS_3DLOOK),
+    RC_CONSTANT(DS_ABSALIGN),
+    RC_CONSTANT(DS_CENTER),
+    RC_CONSTANT(DS_CENTERMOUSE),
+    RC_CONSTANT(DS_CONTEXTHELP),
+    RC_CONSTANT(DS_CONTROL),
+    RC_CONSTANT(DS_FIXEDSYS),
+    RC_CONSTANT(DS_LOCALEDIT),
+    RC_CONSTANT(DS_MODALFRAME),
+    RC_CONSTANT(DS_NOFAILCREATE),
+    RC_CONSTANT(DS_NOIDLEMSG),
+    RC_CONSTANT(DS_SETFONT),
+    RC_CONSTANT(DS_SETFOREGROUND),
+    RC_CONSTANT(DS_SYSMODAL),
+    RC_CONSTANT(ES_AUTOHSCROLL),
+    RC_CONSTANT(ES_AUTOVSCROLL),
+    RC_CONSTANT(ES_CENTER),
+    RC_CONSTANT(ES_LEFT),
+    RC_CONSTANT(ES_LOWERCASE),
+    RC_CONSTANT(ES_MULTILINE),
+    RC_CONSTANT(ES_NOHIDESEL),
+    RC_CONSTANT(ES_NUMBER),
+    RC_CONSTANT(ES_PASSWORD),
+    RC_CONSTANT(ES_READONLY),
+    RC_CONSTANT(ES_RIGHT),
+    RC_CONSTANT(ES_UPPERCASE),
+    RC_CONSTANT(IDABORT),
+    RC_CONSTANT(IDCANCEL),
+    RC_CONSTANT(IDC_STATIC),
+    RC_CONSTANT(IDIGNORE),
+    RC_CONSTANT(IDNO),
+    RC_CONSTANT(IDOK),
+    RC_CONSTANT(IDRETRY),
+    RC_CONSTANT(IDYES),
+    RC_CONSTANT(LBS_DISABLENOSCROLL),
+    RC_CONSTANT(LBS_HASSTRINGS),
+    RC_CONSTANT(LBS_MULTIPLESEL),
+    RC_CONSTANT(LBS_NOINTEGRALHEIGHT),
+    RC_CONSTANT(LBS_NOREDRAW),
+    RC_CONSTANT(LBS_NOTIFY),
+    RC_CONSTANT(LBS_SORT),
+    RC_CONSTANT(LBS_STANDARD),
+    RC_CONSTANT(LBS_USETABSTOPS),
+    RC_CONSTANT(LBS_WANTKEYBOARDINPUT),
+    RC_CONSTANT(SS_BLACKFRAME),
+    RC_CONSTANT(SS_BLACKRECT),
+    RC_CONSTANT(SS_CENTER),
+    RC_CONSTANT(SS_GRAYRECT),
+    RC_CONSTANT(SS_ICON),
+    RC_CONSTANT(SS_LEFT),
+    RC_CONSTANT(SS_LEFTNOWORDWRAP),
+    RC_CONSTANT(SS_NOPREFIX),
+    RC_CONSTANT(SS_NOTIFY),
+    RC_CONSTANT(SS_RIGHT),
+    RC_CONSTANT(SS_SIMPLE),
+    RC_CONSTANT(SS_SUNKEN),
+    RC_CONSTANT(SS_TYPEMASK),
+    RC_CONSTANT(SS_WHITERECT),
+    RC_CONSTANT(WS_BORDER),
+    RC_CONSTANT(WS_CAPTION),
+    RC_CONSTANT(WS_CHILD),
+    RC_CONSTANT(WS_CHILDWINDOW),
+    RC_CONSTANT(WS_CLIPCHILDREN),
+    RC_CONSTANT(WS_CLIPSIBLINGS),
+    RC_CONSTANT(WS_DISABLED),
+    RC_CONSTANT(WS_DLGFRAME),
+    RC_CONSTANT(WS_EX_ACCEPTFILES),
+    RC_CONSTANT(WS_EX_APPWINDOW),
+    RC_CONSTANT(WS_EX_CLIENTEDGE),
+    RC_CONSTANT(WS_EX_CONTEXTHELP),
+    RC_CONSTANT(WS_EX_CONTROLPARENT),
+    RC_CONSTANT(WS_EX_DLGMODALFRAME),
+    RC_CONSTANT(WS_EX_NOPARENTNOTIFY),
+    RC_CONSTANT(WS_EX_STATICEDGE),
+    RC_CONSTANT(WS_EX_TOOLWINDOW),
+    RC_CONSTANT(WS_EX_TOPMOST),
+    RC_CONSTANT(WS_EX_TRANSPARENT),
+    RC_CONSTANT(WS_EX_WINDOWEDGE),
+    RC_CONSTANT(WS_GROUP),
+    RC_CONSTANT(WS_HSCROLL),
+    RC_CONSTANT(WS_ICONIC),
+    RC_CONSTANT(WS_MAXIMIZE),
+    RC_CONSTANT(WS_MAXIMIZEBOX),
+    RC_CONSTANT(WS_MINIMIZE),
+    RC_CONSTANT(WS_MINIMIZEBOX),
+    RC_CONSTANT(WS_OVERLAPPED),
+    RC_CONSTANT(WS_OVERLAPPEDWINDOW),
+    RC_CONSTANT(WS_POPUP),
+    RC_CONSTANT(WS_POPUPWINDOW),
+    RC_CONSTANT(WS_SIZEBOX),
+    RC_CONSTANT(WS_SYSMENU),
+    RC_CONSTANT(WS_TABSTOP),
+    RC_CONSTANT(WS_THICKFRAME),
+    RC_CONSTANT(WS_VISIBLE),
+    RC_CONSTANT(WS_VSCROLL),
+};
+
+#undef RC_CONSTANT
+
+}  // namespace
+
+std::optional<uint32_t> findConstant(std::string_view name) {
+    auto it =
+        std::lower_bound(std::begin(kConstants), std::end(kConstants), name,
+                         [](const Constant &c, std::string_view n) { return std::string_view(c.name) < n; });
+    if (it == std::end(kConstants) || it->name != name) return std::nullopt;
+    return it->value;
+}
+
+std::vector<std::string_view> constantNames() {
+    std::vector<std::string_view> names;
+    for (const Constant &c : kConstants) names.emplace_back(c.name);
+    return names;
+}
+
+}  // namespace rc
