@@ -1,0 +1,10 @@
+#include "core/host_state.h"
+
+namespace host {
+
+HostState &state() {
+    static HostState s;
+    return s;
+}
+
+}  // namespace host

@@ -1,0 +1,37 @@
+// The host's own state that its window protocol, libraries and macro
+// language share: the host window, the INI file, the client hooks, the macro
+// recorder, the status line and prompt, and whether a played-back command
+// runs interactively.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include <hostmsg.h>
+
+namespace host {
+
+struct HookEntry {
+    LONG id;
+    ClientHookProc proc;
+};
+
+struct HostState {
+    HWND hostWindow = nullptr;
+    std::string iniPath;
+    std::vector<HookEntry> hooks;  // in installation order
+    LONG nextHookId = 0;
+    std::vector<std::string> recorded;  // every HostRecordMacro statement, in order
+    std::string status;                 // the status line
+    std::string prompt;                 // the prompt line ("" when cleared)
+    bool interactive = false;           // QueryInteractive's answer
+    HWND activePluginWindow = nullptr;  // from QueryNoteActiveWindow
+    std::vector<POINT> pointList;       // the macro language's point list (VoListPts / VoMorePts)
+    LONG aoi[4] = {0, 0, 0, 0};         // the active image's area of interest (QueryImageAoi)
+};
+
+HostState &state();
+
+}  // namespace host

@@ -1,0 +1,54 @@
+// An image held by the host: pixels of one of five classes, its title and
+// file, and its calibrations. Pixels are stored row by row, top to bottom.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace host {
+
+enum class ImageClass : uint32_t { Gray8 = 1, Rgb = 3, Gray12 = 4, Float = 5, Gray16 = 6 };
+
+struct SpatialCalibration {
+    double xScale = 1.0;  // units per pixel
+    double yScale = 1.0;
+    std::string unit;
+};
+
+// Calibrated value = offset + scale x raw value.
+struct IntensityCalibration {
+    double offset = 0.0;
+    double scale = 1.0;
+    std::string unit;
+};
+
+struct Image {
+    int id = -1;
+    ImageClass cls = ImageClass::Gray8;
+    int width = 0;
+    int height = 0;
+    std::string title;  // shown in the window caption and written in saved files
+    std::string path;   // empty for synthetic images
+
+    // Exactly one of these holds the pixels, by class: Gray8 -> gray8; Gray12 and Gray16 ->
+    // gray16; Float -> gray32f; Rgb -> rgb (R, G, B interleaved).
+    std::vector<uint8_t> gray8;
+    std::vector<uint16_t> gray16;
+    std::vector<float> gray32f;
+    std::vector<uint8_t> rgb;
+
+    std::optional<SpatialCalibration> spatial;
+    std::optional<IntensityCalibration> intensity;
+
+    bool isColour() const { return cls == ImageClass::Rgb; }
+    // The raw gray value at (x, y) (for RGB images the mean of the three channels); the caller
+    // checks the bounds.
+    double gray(int x, int y) const;
+    // Lowest and highest value the pixel class can hold; for float images the lowest and
+    // highest value present.
+    std::pair<double, double> valueRange() const;
+};
+
+}  // namespace host
