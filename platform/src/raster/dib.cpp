@@ -1,0 +1,52 @@
+// DIB headers and row conversion.
+#include "raster/dib.h"
+
+#include <cstring>
+
+namespace plat::raster {
+
+std::optional<DibLayout> dibLayout(const BITMAPINFO *info, UINT usage) {
+    if (!info || usage != DIB_RGB_COLORS) return std::nullopt;
+    const BITMAPINFOHEADER &h = info->bmiHeader;
+    if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biCompression != BI_RGB) return std::nullopt;
+    if (h.biBitCount != 8 && h.biBitCount != 24 && h.biBitCount != 32) return std::nullopt;
+    DibLayout d;
+    d.width = h.biWidth;
+    d.height = h.biHeight < 0 ? -int64_t{h.biHeight} : int64_t{h.biHeight};
+    d.topDown = h.biHeight < 0;
+    d.bitCount = h.biBitCount;
+    if (d.width <= 0 || d.height <= 0 || d.width > kMaxDibSide || d.height > kMaxDibSide) return std::nullopt;
+    d.stride = (d.width * d.bitCount + 31) / 32 * 4;
+    if (d.stride > kMaxDibBytes / d.height) return std::nullopt;
+    if (d.bitCount == 8) {
+        // The colour table follows the header, wherever biSize says it ends;
+        // biClrUsed 0 means a full table. Indices beyond the table are black.
+        size_t used = h.biClrUsed == 0 || h.biClrUsed > 256 ? 256 : h.biClrUsed;
+        const auto *table = reinterpret_cast<const uint8_t *>(info) + h.biSize;
+        for (size_t i = 0; i < used; ++i) {
+            const uint8_t *q = table + 4 * i;  // blue, green, red, reserved
+            d.palette[i] = (uint32_t{q[2]} << 16) | (uint32_t{q[1]} << 8) | q[0];
+        }
+    }
+    return d;
+}
+
+void dibRow(const DibLayout &d, const uint8_t *bits, int64_t y, int64_t x0, int64_t x1, uint32_t *out) {
+    int64_t memoryRow = d.topDown ? y : d.height - 1 - y;
+    const uint8_t *row = bits + memoryRow * d.stride;
+    switch (d.bitCount) {
+        case 8:
+            for (int64_t x = x0; x < x1; ++x) *out++ = d.palette[row[x]];
+            break;
+        case 24:
+            for (const uint8_t *p = row + 3 * x0, *end = row + 3 * x1; p != end; p += 3)
+                *out++ = (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
+            break;
+        default:  // 32: blue, green, red, unused
+            std::memcpy(out, row + 4 * x0, static_cast<size_t>(x1 - x0) * 4);
+            for (int64_t i = 0; i < x1 - x0; ++i) out[i] &= 0x00FFFFFF;
+            break;
+    }
+}
+
+}  // namespace plat::raster

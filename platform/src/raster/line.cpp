@@ -1,0 +1,120 @@
+// One-pixel lines and dash patterns.
+#include "raster/line.h"
+
+#include <algorithm>
+
+#include <windows.h>
+
+namespace plat::raster {
+
+namespace {
+
+// Runs of (on, off, on, off, ...) pixels, packed into bits.
+constexpr DashPattern makePattern(std::initializer_list<int> runs) {
+    DashPattern p;
+    bool on = true;
+    for (int run : runs) {
+        for (int i = 0; i < run; ++i, ++p.length)
+            if (on) p.bits |= 1u << p.length;
+        on = !on;
+    }
+    return p;
+}
+
+int64_t floorDiv(int64_t a, int64_t b) {  // b > 0
+    int64_t q = a / b;
+    return (a % b != 0 && a < 0) ? q - 1 : q;
+}
+
+int64_t ceilDiv(int64_t a, int64_t b) {
+    return -floorDiv(-a, b);
+}
+
+}  // namespace
+
+// The period lengths and runs of the cosmetic pens of Windows.
+DashPattern dashPatternForStyle(int style) {
+    switch (style) {
+        case PS_DASH:
+            return makePattern({18, 6});
+        case PS_DOT:
+            return makePattern({3, 3});
+        case PS_DASHDOT:
+            return makePattern({9, 6, 3, 6});
+        case PS_DASHDOTDOT:
+            return makePattern({9, 3, 3, 3, 3, 3});
+        default:
+            return {};
+    }
+}
+
+LineGeometry lineGeometry(int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+    int64_t dx = x1 - x0, dy = y1 - y0;
+    int64_t adx = dx < 0 ? -dx : dx, ady = dy < 0 ? -dy : dy;
+    LineGeometry g{x0, y0, 0, 0, adx >= ady, 1, 1};
+    if (g.xMajor) {
+        g.dMajor = adx;
+        g.dMinor = ady;
+        g.sMajor = dx < 0 ? -1 : 1;
+        g.sMinor = dy < 0 ? -1 : 1;
+    } else {
+        g.dMajor = ady;
+        g.dMinor = adx;
+        g.sMajor = dy < 0 ? -1 : 1;
+        g.sMinor = dx < 0 ? -1 : 1;
+    }
+    return g;
+}
+
+void LineStepper::start(int64_t i) {
+    if (major == 0) return;
+    // k = ceil((2im - M) / 2M) going the positive way, floor((2im + M) / 2M) the other.
+    k = positive ? ceilDiv(2 * i * minor - major, 2 * major) : floorDiv(2 * i * minor + major, 2 * major);
+    e = 2 * i * minor - 2 * major * k;
+}
+
+void lineStepRange(const LineGeometry &g, int64_t count, const Box &bounds, int64_t &first, int64_t &last) {
+    first = 0;
+    last = count;
+    if (bounds.empty() || count <= 0) {
+        last = 0;
+        return;
+    }
+    // Along the major axis the coordinate is exact.
+    int64_t a0 = g.xMajor ? g.x0 : g.y0;
+    int64_t lo = g.xMajor ? bounds.left : bounds.top;
+    int64_t hi = (g.xMajor ? bounds.right : bounds.bottom) - 1;
+    int64_t iLo = g.sMajor > 0 ? lo - a0 : a0 - hi;
+    int64_t iHi = g.sMajor > 0 ? hi - a0 : a0 - lo;
+    first = std::max(first, iLo);
+    last = std::min(last, iHi + 1);
+    if (g.dMinor == 0 || first >= last) return;
+    // Along the minor axis, k stays within one pixel of i * minor / major.
+    int64_t b0 = g.xMajor ? g.y0 : g.x0;
+    int64_t mlo = g.xMajor ? bounds.top : bounds.left;
+    int64_t mhi = (g.xMajor ? bounds.bottom : bounds.right) - 1;
+    int64_t kLo = g.sMinor > 0 ? mlo - b0 : b0 - mhi;
+    int64_t kHi = g.sMinor > 0 ? mhi - b0 : b0 - mlo;
+    if (kHi < 0) {
+        last = first;
+        return;
+    }
+    first = std::max(first, floorDiv((kLo - 1) * g.dMajor, g.dMinor));
+    last = std::min(last, ceilDiv((kHi + 1) * g.dMajor, g.dMinor) + 1);
+}
+
+void drawThinLine(const Canvas &canvas, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                  const LineStyle &style, int64_t &phase) {
+    LineGeometry g = lineGeometry(x0, y0, x1, y1);
+    int64_t start = phase;
+    forEachLinePixel(g, g.dMajor, canvas.clip, [&](int64_t x, int64_t y, int64_t i) {
+        uint32_t *p = canvas.pixel(x, y);
+        if (style.dash.on(start + i))
+            *p = applyRop(*p, style.pen);
+        else if (style.fillGaps)
+            *p = applyRop(*p, style.background);
+    });
+    if (!style.dash.solid()) phase = (phase + g.dMajor) % style.dash.length;
+}
+
+}  // namespace plat::raster
