@@ -1,0 +1,69 @@
+/* Resource ids of the profile module. */
+#ifndef VOPROF32_RESOURCES_RESOURCE_H
+#define VOPROF32_RESOURCES_RESOURCE_H
+
+#define IDD_PROFILE 100
+#define IDD_ORDER 200
+
+/* Profile window controls. */
+#define IDC_CHART 101
+#define IDC_LABEL1 103
+#define IDC_VALUE1 104
+#define IDC_LABEL2 105
+#define IDC_VALUE2 106
+#define IDC_LABEL3 107
+#define IDC_VALUE3 108
+#define IDC_LABEL4 109
+#define IDC_VALUE4 110
+#define IDC_LABEL5 111
+#define IDC_VALUE5 112
+#define IDC_LABEL6 113
+#define IDC_VALUE6 114
+#define IDC_CHANNEL 115
+#define IDC_REFERENCE 116
+#define IDC_LINE 1016
+#define IDC_CIRCLE 1017
+#define IDC_FREEFORM 1018
+#define IDC_DELETE_FREEFORM 1019
+
+/* Plot order dialog controls. */
+#define IDC_ORDER_LIST 201
+#define IDC_ORDER_UP 1001
+#define IDC_ORDER_DOWN 1002
+
+/* Menu commands. */
+#define IDM_LOAD 1100
+#define IDM_DATA_TO_FILE 1101
+#define IDM_PRINT 1102
+#define IDM_CLOSE 1103
+#define IDM_APPEND_DATA 1104
+#define IDM_STATS_TO_FILE 1105
+#define IDM_APPEND_STATS 1106
+#define IDM_CLIPBOARD 1107
+#define IDM_DDE 1108
+#define IDM_DDE_OPTIONS 1109
+#define IDM_RGB 1200
+#define IDM_HSI 1201
+#define IDM_HSV 1202
+#define IDM_YIQ 1203
+#define IDM_CHANNEL0 1204
+#define IDM_CHANNEL1 1205
+#define IDM_CHANNEL2 1206
+#define IDM_ORDER 1207
+#define IDM_UPDATE 1300
+#define IDM_AUTO_UPDATE 1301
+#define IDM_FREEZE 1302
+#define IDM_NORMAL 1303
+#define IDM_THICK_HORZ 1304
+#define IDM_THICK_VERT 1305
+#define IDM_AVERAGE 1306
+#define IDM_STD_DEV 1307
+#define IDM_SPATIAL_CAL 1308
+#define IDM_INTENSITY_CAL 1309
+#define IDM_FULL_SCALE 1310
+#define IDM_STATISTICS 1311
+#define IDM_TABLE 1312
+#define IDM_RANGE_AREA 1313
+#define IDM_GRAPH_TO_CLIPBOARD 1314
+
+#endif /* VOPROF32_RESOURCES_RESOURCE_H */
