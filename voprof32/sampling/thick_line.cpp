@@ -1,0 +1,60 @@
+/*
+ * Bands: each column (thick horizontal) or row (thick vertical) of the band
+ * gives one sample, the average or the standard deviation of its pixels. The
+ * band is read through the host's line reading, one row or column at a time,
+ * into the profile's own samples; the only extra memory is the sums.
+ */
+#include <math.h>
+#include <string.h>
+
+#include <binsum32.h>
+
+#include "frame/profile_record.h"
+#include "sampling/profile_sampling.h"
+
+/* Reads `lines` lines, each from line(k) into samples, and sums values and squares. */
+static void ReadBand(HIMGREGION region, struct ProfileRecord *record, const LONG *relative, int vertical,
+                     double count) {
+    WORD n = (WORD)(record->sampleCount * record->channelCount), k;
+    double *sums;
+    LONG first = vertical ? relative[0] : relative[1], last = vertical ? relative[2] : relative[3], at;
+    memset(record->samples, 0, (size_t)n * 8);
+    sums = (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)n * 16);
+    if (!sums) return;
+    memset(sums, 0, (size_t)n * 16);
+    for (at = first; at <= last; at++) {
+        LONG line[4];
+        if (vertical) {
+            line[0] = at, line[1] = relative[1], line[2] = at, line[3] = relative[3];
+        } else {
+            line[0] = relative[0], line[1] = at, line[2] = relative[2], line[3] = at;
+        }
+        LineSampleRead(region, line, record->samples, (LONG)record->colorModel);
+        for (k = 0; k < n; k++) {
+            double v = record->samples[k];
+            sums[k] += v;
+            sums[n + k] += v * v;
+        }
+    }
+    ProfileReduceBand(record, n, sums, count);
+    MemFreeBlock(sums);
+}
+
+void ProfileReadThickHorz(HIMGREGION region, const LONG *relative, struct ProfileRecord *record) {
+    ReadBand(region, record, relative, 0, (double)(record->geometry[3] - record->geometry[1] + 1));
+}
+
+void ProfileReadThickVert(HIMGREGION region, const LONG *relative, struct ProfileRecord *record) {
+    ReadBand(region, record, relative, 1, (double)(record->geometry[2] - record->geometry[0] + 1));
+}
+
+void ProfileReduceBand(struct ProfileRecord *record, WORD n, const double *sums, double count) {
+    WORD k;
+    for (k = 0; k < n; k++) {
+        double mean = sums[k] / count;
+        if (record->thickFunction == 3)
+            record->samples[k] = mean;
+        else if (record->thickFunction == 4)
+            record->samples[k] = sqrt(sums[n + k] / count - mean * mean); /* divisor: the number of lines */
+    }
+}
