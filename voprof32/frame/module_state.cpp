@@ -13,3 +13,4 @@ WORD statsModeDefault = 2;
 DWORD exportNumberFlags;
 DWORD saveKindIsData = 1;
 HCURSOR endPointCursor;
+void *reportRegistration;

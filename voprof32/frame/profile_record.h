@@ -116,5 +116,6 @@ extern WORD statsModeDefault;
 extern DWORD exportNumberFlags;
 extern DWORD saveKindIsData;
 extern HCURSOR endPointCursor;
+extern void *reportRegistration;
 
 #endif /* VOPROF32_FRAME_PROFILE_RECORD_H */

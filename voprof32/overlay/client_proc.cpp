@@ -1,0 +1,92 @@
+/*
+ * The image-window hook. The host offers it the messages of its image windows
+ * and its notices about them. The notices are handled here: changed pixels
+ * (read again while automatic update is on), a closing image window, the
+ * closing of every profile, a suspended mouse, another image in a window, and
+ * the activation of an image window. Painting the overlay, the mouse drags
+ * and the arrow keys come with the overlay and mouse work.
+ */
+#include "frame/exports.h"
+#include "frame/profile_record.h"
+#include "host/host_services.h"
+#include "sampling/profile_sampling.h"
+#include "sampling/statistics.h"
+#include "window/profile_window.h"
+
+static LONG mouseSuspended;
+
+static struct ProfileRecord *ProfileFindByWindow(HWND window) {
+    LONG imageId =
+        (LONG)(window ? HostQueryCall(QueryWindowImage, (LPARAM)window) : HostQueryCall(QueryActiveImage, 0));
+    int slot;
+    if (imageId < 0) return 0;
+    for (slot = 0; slot < PROFILE_SLOTS; slot++)
+        if (profileSlots[slot] && profileSlots[slot]->imageId == imageId) return profileSlots[slot];
+    return 0;
+}
+
+static void ReadAgain(struct ProfileRecord *record) {
+    ProfileRead(record);
+    ProfileStatistics(record);
+    RefreshProfileView(record->profileWnd, 1);
+    ProfileShowStats(record->profileWnd);
+}
+
+static void CloseAllProfiles(void) {
+    int slot;
+    for (slot = 0; slot < PROFILE_SLOTS; slot++)
+        if (profileSlots[slot] && profileSlots[slot]->profileWnd)
+            DestroyWindow(profileSlots[slot]->profileWnd);
+    if (clientHookId != -1) HostQueryCall(QueryRemoveClientHook, (LPARAM)clientHookId);
+    clientHookId = -1;
+}
+
+VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG phase, UINT message,
+                                              WPARAM wParam, LPARAM lParam) {
+    struct ProfileRecord *record;
+    int slot;
+    (void)reserved, (void)phase;
+    switch (message) {
+        case WM_ENABLE:
+            for (slot = 0; slot < PROFILE_SLOTS; slot++)
+                if (profileSlots[slot] && profileSlots[slot]->profileWnd)
+                    EnableWindow(profileSlots[slot]->profileWnd, (BOOL)wParam);
+            return 0;
+        case WM_RBUTTONUP:
+            HostShowPrompt(0);
+            return 0;
+        case WM_MDIACTIVATE:
+            if ((HWND)lParam == window && (record = ProfileFindByWindow(window))) {
+                SetWindowPos(record->profileWnd, HWND_TOP, 0, 0, 0, 0, 19);
+                currentIndex = record->slotIndex;
+            }
+            return 0;
+        case HostNoticePixelsChanged:
+            if ((record = ProfileFindByWindow(window)) && record->autoUpdate) ReadAgain(record);
+            return 0;
+        case HostNoticeWindowClosing:
+            if ((record = ProfileFindByWindow(window))) DestroyWindow(record->profileWnd);
+            return 0;
+        case HostNoticeCloseProfiles:
+            CloseAllProfiles();
+            return 0;
+        case HostNoticeMouseSuspend:
+            mouseSuspended = (wParam == HostMouseSuspendTool && lParam == 0);
+            return 0;
+        case HostNoticeImageReplaced: {
+            const ImageReplacedNotice *notice = (const ImageReplacedNotice *)lParam;
+            record = 0;
+            /* The window may already answer with its new image: find the record by its window. */
+            for (slot = 0; notice && slot < PROFILE_SLOTS && !record; slot++)
+                if (profileSlots[slot] && profileSlots[slot]->imageWnd == notice->window)
+                    record = profileSlots[slot];
+            if (record) {
+                record->imageId = (LONG)notice->imageId;
+                ReadAgain(record);
+            }
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}

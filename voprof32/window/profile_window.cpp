@@ -1,0 +1,143 @@
+/*
+ * The profile window's procedure: initialisation, the chart painted into
+ * control 101, activation, closing and destruction with everything the window
+ * owns. Sizing and moving with their statements, the statistics column and the
+ * range markers come with the profile-window work.
+ */
+#include "window/profile_window.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include <chartw32.h>
+#include <miscfn32.h>
+#include <pixbuf32.h>
+#include <tablew32.h>
+
+#include "chart/profile_chart.h"
+#include "frame/exports.h"
+#include "frame/profile_record.h"
+#include "frame/resource_strings.h"
+#include "frame/settings.h"
+#include "host/host_services.h"
+#include "overlay/overlay.h"
+
+struct ProfileRecord *ProfileFromWindow(HWND window) {
+    return (struct ProfileRecord *)GetWindowLongPtrA(window, DWLP_USER);
+}
+
+void RefreshProfileView(HWND window, int rebuild) {
+    struct ProfileRecord *record = ProfileFromWindow(window);
+    (void)rebuild; /* the table view, rebuilt here when shown, comes with the table work */
+    if (!record || record->tableOn) return;
+    InvalidateRect(GetDlgItem(window, 101), 0, FALSE);
+    InvalidateRect(window, 0, FALSE);
+}
+
+void ProfileShowStats(HWND window) {
+    /* Will write the statistics or range/area values into the statistics column. */
+    (void)window;
+}
+
+static void SetCaption(HWND window) {
+    char caption[256], title[129];
+    HWND image = (HWND)HostQueryCall(QueryImageWindow, 0);
+    title[0] = 0;
+    if (image) GetWindowTextA(image, title, sizeof title);
+    snprintf(caption, sizeof caption, "%s - ", LoadResString(20));
+    strncat(caption, title, sizeof caption - strlen(caption) - 1);
+    SetWindowTextA(window, caption);
+}
+
+static void OnInitDialog(HWND window, struct ProfileRecord *record) {
+    RECT client;
+    SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)record);
+    SetCaption(window);
+    CheckRadioButton(window, GEOMETRY_LINE, GEOMETRY_FREEFORM, record->geometryCtlId);
+    EnableWindow(GetDlgItem(window, 1019), FALSE);
+    for (int i = 0; i < 512; i++) record->freeformPoints[i].x = record->freeformPoints[i].y = 0;
+    record->chartCtlProc = (WNDPROC)GetWindowLongPtrA(GetDlgItem(window, 101), GWLP_WNDPROC);
+    if (record->imageClass != 3) EnableMenuItem(GetMenu(window), 1, MF_BYPOSITION | MF_GRAYED);
+    record->fullScale = 1;
+    record->statsMode = statsModeDefault;
+    RefreshProfileView(window, 0);
+    ProfileShowStats(window);
+    if (record->geometryCtlId == GEOMETRY_FREEFORM) HostShowStatus(LoadResString(214));
+    GetClientRect(window, &client);
+    record->clientRect[0] = client.left, record->clientRect[1] = client.top;
+    record->clientRect[2] = client.right, record->clientRect[3] = client.bottom;
+    RestoreWindowPos(window, hostWindow, "LineProfile", "MainWinPos");
+}
+
+static void OnDestroy(HWND window) {
+    struct ProfileRecord *record = ProfileFromWindow(window);
+    char statement[64];
+    int slot;
+    HostQueryCall(QueryNoteActiveWindow, 0);
+    if (record) {
+        snprintf(statement, sizeof statement, "VoProfSelect(%d)", record->slotIndex);
+        HostRecordStatement(statement);
+        HostRecordStatement("VoProfDestroy()");
+        if (currentIndex == record->slotIndex) currentIndex = -1;
+        SaveProfileSettings(hostWindow, record);
+        if (record->tableOn) TableClose(GetDlgItem(window, 101));
+        if (record->chartCtlProc)
+            SetWindowLongPtrA(GetDlgItem(window, 101), GWLP_WNDPROC, (LONG_PTR)record->chartCtlProc);
+        record->overlayHidden = 1;
+        ProfileEraseOverlay(record);
+        record->overlayHidden = 0;
+        if (record->samples) MemFreeBlock(record->samples);
+        if (record->distances) MemFreeBlock(record->distances);
+        if (record->referenceSamples) MemFreeBlock(record->referenceSamples);
+        if (record->frozenSamples) MemFreeBlock(record->frozenSamples);
+        ProfileChartDestroy(record);
+        MemFreeBlock(record);
+    }
+    SetWindowLongPtrA(window, DWLP_USER, 0);
+    for (slot = 0; slot < PROFILE_SLOTS; slot++)
+        if (record && profileSlots[slot] == record) profileSlots[slot] = 0;
+    SaveWindowPos(window, hostWindow, "LineProfile", "MainWinPos");
+}
+
+static INT_PTR OnChartColour(HWND window, HDC hdc, HWND control) {
+    struct ProfileRecord *record = ProfileFromWindow(window);
+    RECT rect;
+    if (GetDlgCtrlID(control) != 101) return 0;
+    GetClientRect(control, &rect);
+    if (record && record->chartHandle && !record->tableOn) {
+        ChartDraw(record->chartHandle, hdc, &rect, 0, 1);
+    } else if (record && !record->chartHandle) {
+        FillRect(hdc, &rect, (HBRUSH)GetStockObject(WHITE_BRUSH));
+        PaintPanel(hdc, &rect, 6, 15);
+    }
+    return (INT_PTR)GetStockObject(NULL_BRUSH);
+}
+
+VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    struct ProfileRecord *record;
+    char statement[64];
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog(window, (struct ProfileRecord *)lParam);
+            return 1;
+        case WM_ACTIVATE:
+            record = ProfileFromWindow(window);
+            if (wParam == WA_CLICKACTIVE && record) {
+                snprintf(statement, sizeof statement, "VoProfSelect(%d)", record->slotIndex);
+                HostRecordStatement(statement);
+                currentIndex = record->slotIndex;
+            }
+            HostQueryCall(QueryNoteActiveWindow, (LPARAM)window);
+            return 1;
+        case WM_CTLCOLORSTATIC:
+            return OnChartColour(window, (HDC)wParam, (HWND)lParam);
+        case WM_CLOSE:
+            DestroyWindow(window);
+            return 1;
+        case WM_DESTROY:
+            OnDestroy(window);
+            return 0;
+        default:
+            return 0;
+    }
+}
