@@ -22,7 +22,8 @@
 extern "C" {
 #endif
 
-/* Chart and plot handles: opaque 32-bit values, 0 for none. */
+/* Chart and plot handles: opaque 32-bit values, 0 for none. Neither is ever
+ * given twice, and a chart handle is never a plot handle or the reverse. */
 typedef DWORD HCHART;
 typedef DWORD HPLOT;
 
@@ -87,27 +88,34 @@ typedef struct PlotSpec {
 #define CHARTATTR_NEXTPLOT 0x12    /* get: arg a plot or 0 for the first -> out the next plot, 0 at the end */
 #define CHARTATTR_TOHEAD 0x0f      /* set (0x800f): arg a plot, moved to the head of the sequence */
 #define CHARTATTR_PLOTAREA 0x15    /* get: out four LONGs, the plot area in the control's client pixels */
-#define CHARTATTR_CALIBRATED 0x13  /* set (0x8013): arg 0 the value axis, 1 the distance axis; value 1/0 */
+                                   /* (laid out for the rectangle of the last ChartDraw; before any, for */
+                                   /* a 400 x 300 rectangle at 0, 0) */
+#define CHARTATTR_CALIBRATED 0x13  /* set (0x8013): arg 0 the value axis, 1 the distance axis; value 1/0; */
+                                   /* get (0x13) with the same arg reads it back */
 
 /* Plot attributes. */
-#define PLOTATTR_NAME 0x00   /* get / set (0x8000): out/in a text of at most 128 bytes with the NUL */
+#define PLOTATTR_NAME 0x00   /* get / set (0x8000): out/in a text of at most 128 bytes with the NUL; */
+                             /* a get gives the name's length */
 #define PLOTATTR_USER 0x04   /* get: the user value */
 #define PLOTATTR_SHOWN 0x08  /* get / set (0x8008) */
-#define PLOTATTR_SHOWN2 0x07 /* set (0x8007): the second shown switch */
+#define PLOTATTR_SHOWN2 0x07 /* get / set (0x8007): the second shown switch */
 #define PLOTATTR_CHART 0x0b  /* get: the chart that owns the plot */
 
 HCHART WINAPI ChartCreate(const ChartSpec *spec);
 void WINAPI ChartDestroy(HCHART chart);
 HPLOT WINAPI ChartAddPlot(HCHART chart, const PlotSpec *spec);
-/* Results: a read gives its value as the result as well (the record pointer, the next plot);
- * writes give 0; an unknown chart or code gives -1 (reads of pointers: 0). */
+/* Results: a read gives its value as the result as well (the record pointer, the next plot) and
+ * writes it to out when out is not null; writes give 0; an unknown chart or plot, an unknown code or
+ * an argument the code does not take gives -1 (on an unknown chart, reads of the record and of the
+ * next plot give 0). */
 LONG_PTR WINAPI ChartAttr(HCHART chart, LONG code, LONG_PTR arg, LONG_PTR value, void *out);
 LONG_PTR WINAPI PlotAttr(HPLOT plot, LONG code, LONG_PTR value, LONG reserved, void *out);
 /* Paints the chart into the rectangle of the device context. */
 BOOL WINAPI ChartDraw(HCHART chart, HDC hdc, const RECT *rect, LONG reserved, LONG flags);
 /* Puts a picture of the chart, laid out for the rectangle, on the clipboard (CF_DIB). */
 BOOL WINAPI ChartCopyToClipboard(HCHART chart, HWND owner, const RECT *rect);
-/* A global memory block holding a CF_DIB picture of the chart, 0 on failure. */
+/* A global memory block holding a CF_DIB picture of the chart (BITMAPINFOHEADER, then 32-bit
+ * BI_RGB rows bottom-up), 0 on failure; without a rectangle, the window's client size. */
 HGLOBAL WINAPI ChartMakePicture(HCHART chart, HWND window, const RECT *rect);
 
 #ifdef __cplusplus

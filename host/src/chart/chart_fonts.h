@@ -1,0 +1,24 @@
+// The fonts a chart is drawn with. The layout measures its margins with the
+// same fonts, so what it reserves is what the drawing needs.
+#pragma once
+
+#include <windows.h>
+
+#include "chart/gdi_scope.h"
+
+namespace host {
+
+class ChartFonts {
+public:
+    ChartFonts();
+    // The chart title: bold, 15-pixel characters.
+    HFONT title() const { return title_.get(); }
+    // Axis labels, axis numbers and the legend: 12-pixel characters.
+    HFONT text() const { return text_.get(); }
+
+private:
+    GdiObject<HFONT> title_;
+    GdiObject<HFONT> text_;
+};
+
+}  // namespace host

@@ -1,0 +1,18 @@
+# The chart control (CHARTW32) and the table control (TABLEW32), paths
+# relative to host/. Pictures read the pixels of their bitmap through an
+# internal header of the platform that only that file needs.
+list(APPEND VO_HOST_SOURCES
+  src/chart/chart_api.cpp
+  src/chart/chart_attr.cpp
+  src/chart/chart_fonts.cpp
+  src/chart/chart_layout.cpp
+  src/chart/chart_paint.cpp
+  src/chart/chart_picture.cpp
+  src/chart/chart_store.cpp
+  src/chart/plot_attr.cpp
+  src/chart/plot_data.cpp
+  src/chart/table_dde.cpp
+  src/chart/table_grid.cpp
+  src/chart/table_window.cpp)
+set_source_files_properties(src/chart/chart_picture.cpp PROPERTIES
+  INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}/platform/src)
