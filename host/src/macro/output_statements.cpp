@@ -1,0 +1,139 @@
+// What a script sees and says: Echo, snapshots, the clipboard, the current
+// plug-in window (commands, control texts), how the next Save dialog is
+// answered, and the host commands that involve the plug-in (LineProfile,
+// Report, CloseProfiles, Interactive).
+#include <filesystem>
+
+#include <platform/embed.h>
+
+#include "core/host_state.h"
+#include "libs/report.h"
+#include "macro/output_file.h"
+#include "macro/statements.h"
+#include "window/host_window.h"
+#include "window/image_window.h"
+
+namespace host::macro {
+namespace {
+
+Outcome echo(Context &context, const Statement &s) {
+    context.print(textArg(s, 0));
+    return std::nullopt;
+}
+
+// "image": the active image window's client area; "profile": the whole
+// current plug-in window as a user sees it; "screen": everything.
+Outcome snapshot(Context &, const Statement &s) {
+    const std::string &what = textArg(s, 0);
+    std::optional<plat::Image> picture;
+    if (what == "image") {
+        HWND window = activeImageWindow();
+        if (!window) return fail("no image window is open");
+        picture = plat::captureWindow(window, true);
+    } else if (what == "profile") {
+        HWND window = state().activePluginWindow;
+        if (!window || !IsWindow(window)) return fail("no plug-in window is current");
+        picture = plat::captureWindow(window, false);
+    } else if (what == "screen") {
+        picture = plat::captureScreen();
+    } else {
+        return fail("a snapshot is of \"image\", \"profile\" or \"screen\", not \"" + what + "\"", 0);
+    }
+    if (!picture) return fail("the window could not be captured");
+    std::optional<std::string> error =
+        writeFileSafely(textArg(s, 1), [&picture](const std::string &path, std::string *why) {
+            return plat::writePng(*picture, path, why);
+        });
+    return error ? fail(*error, 1) : std::nullopt;
+}
+
+Outcome clipboardSave(Context &, const Statement &s) {
+    std::optional<std::string> text = plat::clipboardText();
+    if (!text) return fail("the clipboard holds no text");
+    std::optional<std::string> error = writeTextFile(textArg(s, 0), *text);
+    return error ? fail(*error, 0) : std::nullopt;
+}
+
+HWND pluginWindow() {
+    HWND window = state().activePluginWindow;
+    return window && IsWindow(window) ? window : nullptr;
+}
+
+Outcome profCommand(Context &, const Statement &s) {
+    HWND window = pluginWindow();
+    if (!window) return fail("no plug-in window is current");
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(wholeArg(s, 0)), 0), 0);
+    return std::nullopt;
+}
+
+Outcome ctlText(Context &context, const Statement &s) {
+    HWND window = pluginWindow();
+    if (!window) return fail("no plug-in window is current");
+    HWND control = GetDlgItem(window, static_cast<int>(wholeArg(s, 0)));
+    if (!control) return fail("the plug-in window has no control " + std::to_string(wholeArg(s, 0)), 0);
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(control)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    context.print(text);
+    return std::nullopt;
+}
+
+Outcome saveDialog(Context &context, const Statement &s) {
+    context.saveAnswer = textArg(s, 0);
+    return std::nullopt;
+}
+
+Outcome saveDialogCancel(Context &context, const Statement &) {
+    context.saveAnswer.reset();
+    return std::nullopt;
+}
+
+// The host's Line Profile command.
+Outcome lineProfile(Context &context, const Statement &s) {
+    if (!context.plugin)
+        return fail("'LineProfile' needs the plug-in module, and none is loaded: " + context.noPluginReason);
+    LONG result = context.plugin->interfaceFunction(0, hostWindow(), 0, 0, 0, 0, 0);
+    if (context.trace) context.print(s.canonical() + " -> " + std::to_string(result));
+    return std::nullopt;
+}
+
+// The host's report command, into a folder made as needed.
+Outcome report(Context &, const Statement &s) {
+    const std::string &folder = textArg(s, 0);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return fail("cannot create the folder '" + folder + "': " + ec.message(), 0);
+    std::string error;
+    return writeReport(folder, &error) ? std::nullopt : fail(error, 0);
+}
+
+Outcome closeProfiles(Context &, const Statement &) {
+    closeAllProfiles();
+    return std::nullopt;
+}
+
+Outcome interactive(Context &, const Statement &s) {
+    state().interactive = wholeArg(s, 0) != 0;
+    return std::nullopt;
+}
+
+constexpr StatementRow kStatements[] = {
+    {"Echo", "s", "Echo(\"text\")", echo},
+    {"Snapshot", "ss", "Snapshot(\"image\" or \"profile\" or \"screen\", \"out.png\")", snapshot},
+    {"ClipboardSave", "s", "ClipboardSave(\"path\")", clipboardSave},
+    {"ProfCommand", "i", "ProfCommand(id)", profCommand},
+    {"CtlText", "i", "CtlText(id)", ctlText},
+    {"SaveDialog", "s", "SaveDialog(\"path\")", saveDialog},
+    {"SaveDialogCancel", "", "SaveDialogCancel()", saveDialogCancel},
+    {"LineProfile", "", "LineProfile()", lineProfile},
+    {"Report", "s", "Report(\"folder\")", report},
+    {"CloseProfiles", "", "CloseProfiles()", closeProfiles},
+    {"Interactive", "i", "Interactive(1 or 0)", interactive},
+};
+
+}  // namespace
+
+std::span<const StatementRow> outputStatements() {
+    return kStatements;
+}
+
+}  // namespace host::macro

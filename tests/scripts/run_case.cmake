@@ -1,0 +1,67 @@
+# Plays one end-to-end case with the real voprof program, in a fresh work
+# folder, and compares what it did with the files next to the script, exactly:
+#   NAME.mac          the script (copied into the work folder, where it runs)
+#   NAME.args         voprof's arguments, one per line, @SCRIPT@ for the script's
+#                     file name (missing: run @SCRIPT@)
+#   NAME.stdout, NAME.stderr, NAME.status   expected output (missing: empty) and exit status (missing: 0)
+#   NAME.file.OUTPUT  the expected contents of the file OUTPUT the run wrote
+# The run sees VO_MODULE naming the test module, XDG_CONFIG_HOME and HOME in the
+# work folder. A differing output is kept there (actual.stdout, actual.stderr).
+#   cmake -DVOPROF=... -DMODULE=... -DCASE=.../NAME.mac -DWORK=... -P run_case.cmake
+get_filename_component(name "${CASE}" NAME_WE)
+get_filename_component(base "${CASE}" DIRECTORY)
+set(base "${base}/${name}")
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+file(COPY "${CASE}" DESTINATION "${WORK}")
+
+set(arguments run "${name}.mac")
+if(EXISTS "${base}.args")
+  file(STRINGS "${base}.args" arguments)
+  list(TRANSFORM arguments REPLACE "@SCRIPT@" "${name}.mac")
+endif()
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=VO_TEST_MODULE_LOG "VO_MODULE=${MODULE}"
+          "XDG_CONFIG_HOME=${WORK}/config" "HOME=${WORK}" -- "${VOPROF}" ${arguments}
+  WORKING_DIRECTORY "${WORK}" OUTPUT_VARIABLE actual_stdout ERROR_VARIABLE actual_stderr
+  RESULT_VARIABLE actual_status)
+
+set(failed FALSE)
+foreach(stream stdout stderr)
+  set(expected "")
+  if(EXISTS "${base}.${stream}")
+    file(READ "${base}.${stream}" expected)
+  endif()
+  if(NOT actual_${stream} STREQUAL expected)
+    file(WRITE "${WORK}/actual.${stream}" "${actual_${stream}}")
+    message(SEND_ERROR "${name}: ${stream} differs (see ${WORK}/actual.${stream})\n"
+                       "--- expected\n${expected}--- actual\n${actual_${stream}}---")
+    set(failed TRUE)
+  endif()
+endforeach()
+
+set(expected_status 0)
+if(EXISTS "${base}.status")
+  file(STRINGS "${base}.status" expected_status LIMIT_COUNT 1)
+endif()
+if(NOT actual_status STREQUAL expected_status)
+  message(SEND_ERROR "${name}: exit status ${actual_status}, expected ${expected_status}")
+  set(failed TRUE)
+endif()
+
+file(GLOB expected_files "${base}.file.*")
+foreach(expected_file IN LISTS expected_files)
+  string(REPLACE "${base}.file." "" output "${expected_file}")
+  set(actual "")
+  if(EXISTS "${WORK}/${output}")
+    file(READ "${WORK}/${output}" actual HEX)
+  endif()
+  file(READ "${expected_file}" expected HEX)
+  if(NOT EXISTS "${WORK}/${output}" OR NOT actual STREQUAL expected)
+    message(SEND_ERROR "${name}: ${output} is missing or differs from ${expected_file}")
+    set(failed TRUE)
+  endif()
+endforeach()
+if(failed)
+  message(FATAL_ERROR "${name}: failed")
+endif()
