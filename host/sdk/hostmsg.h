@@ -43,12 +43,16 @@ extern "C" {
 /*
  * Hook phases. Each image-window message is offered to the hooks with a phase:
  *  HookPhaseObserve (0): for information only; the host handles the message
- *    itself whatever the hook answers (a paint before the image is drawn, input
- *    while a host tool such as a scroll drag owns the mouse).
+ *    itself whatever the hook answers (a paint before the image is drawn; mouse
+ *    input while another host tool has the mouse, from HostNoticeMouseSuspend
+ *    with HostMouseSuspendTool until its release).
  *  HookPhaseAct (1): the hook may act, and take the message over by answering
- *    1 (mouse and key messages come before the host's own handling; a paint
- *    comes after the image was drawn, so the hook can draw over it).
- * Notices come with HookPhaseAct.
+ *    1, after which later hooks and the host leave it alone (mouse, key and
+ *    WM_ENABLE messages come before the host's own handling; a paint comes
+ *    after the image was drawn, so the hook can draw over it).
+ * Notices, and WM_MDIACTIVATE when an image window becomes the active window
+ * (lParam: that window), come with HookPhaseAct to every hook; answers do not
+ * count.
  */
 #define HookPhaseObserve 0
 #define HookPhaseAct 1

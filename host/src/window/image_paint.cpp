@@ -1,0 +1,136 @@
+// Rendering an image view to display pixels and drawing it.
+#include "window/image_paint.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace host {
+
+namespace {
+
+uint32_t grayPixel(uint8_t level) {
+    return (uint32_t{level} << 16) | (uint32_t{level} << 8) | level;
+}
+
+// For each client column (row) of the area: the image column (row) it shows,
+// or -1 outside the image.
+std::vector<int> sourceMap(LONG first, LONG last, int scroll, double zoom, int size) {
+    std::vector<int> map;
+    map.reserve(static_cast<size_t>(std::max<LONG>(last - first, 0)));
+    for (LONG c = first; c < last; ++c) {
+        LONG i = clientToImage(c, scroll, zoom);
+        map.push_back(i >= 0 && i < size ? static_cast<int>(i) : -1);
+    }
+    return map;
+}
+
+// Display pixels of every 16-bit raw value, so that painting 12-bit and
+// 16-bit images is a table look-up per pixel.
+std::vector<uint32_t> levelTable16(DisplayRange range) {
+    std::vector<uint32_t> table(65536);
+    for (size_t v = 0; v < table.size(); ++v)
+        table[v] = grayPixel(displayLevel(static_cast<double>(v), range));
+    return table;
+}
+
+// The display pixel of image pixel i (the index in its class's vector).
+struct PixelReader {
+    const Image &image;
+    DisplayRange range;
+    std::array<uint32_t, 256> table8{};
+    std::vector<uint32_t> table16;
+
+    PixelReader(const Image &img, DisplayRange r) : image(img), range(r) {
+        if (img.cls == ImageClass::Gray8)
+            for (size_t v = 0; v < 256; ++v) table8[v] = grayPixel(displayLevel(static_cast<double>(v), r));
+        if (img.cls == ImageClass::Gray12 || img.cls == ImageClass::Gray16) table16 = levelTable16(r);
+    }
+
+    uint32_t operator()(size_t i) const {
+        switch (image.cls) {
+            case ImageClass::Gray8:
+                return table8[image.gray8[i]];
+            case ImageClass::Gray12:
+            case ImageClass::Gray16:
+                return table16[image.gray16[i]];
+            case ImageClass::Float:
+                return grayPixel(displayLevel(image.gray32f[i], range));
+            case ImageClass::Rgb:
+                return (uint32_t{image.rgb[3 * i]} << 16) | (uint32_t{image.rgb[3 * i + 1]} << 8) |
+                       image.rgb[3 * i + 2];
+        }
+        return 0;
+    }
+};
+
+}  // namespace
+
+DisplayRange displayRange(const Image &image) {
+    switch (image.cls) {
+        case ImageClass::Gray8:
+        case ImageClass::Rgb:
+            return {0.0, 255.0};
+        case ImageClass::Gray12:
+            return {0.0, 4095.0};
+        case ImageClass::Gray16:
+            if (image.gray16.empty()) return {0.0, 0.0};
+            {
+                auto [lo, hi] = std::minmax_element(image.gray16.begin(), image.gray16.end());
+                return {static_cast<double>(*lo), static_cast<double>(*hi)};
+            }
+        case ImageClass::Float:
+            return {image.valueRange().first, image.valueRange().second};
+    }
+    return {};
+}
+
+uint8_t displayLevel(double value, DisplayRange range) {
+    if (!(range.high > range.low) || !(value > range.low)) return 0;  // NaN shows black too
+    if (value >= range.high) return 255;
+    return static_cast<uint8_t>(std::lround((value - range.low) * 255.0 / (range.high - range.low)));
+}
+
+std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range,
+                                 const RECT &area, uint32_t background) {
+    const LONG width = std::max<LONG>(area.right - area.left, 0);
+    const LONG height = std::max<LONG>(area.bottom - area.top, 0);
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height), background);
+    if (width == 0 || height == 0) return pixels;
+    std::vector<int> columns = sourceMap(area.left, area.right, geometry.scrollX, geometry.zoom, image.width);
+    std::vector<int> rows = sourceMap(area.top, area.bottom, geometry.scrollY, geometry.zoom, image.height);
+    PixelReader read(image, range);
+    for (LONG y = 0; y < height; ++y) {
+        int sy = rows[static_cast<size_t>(y)];
+        if (sy < 0) continue;
+        uint32_t *out = pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        if (y > 0 && rows[static_cast<size_t>(y) - 1] == sy) {
+            std::copy_n(out - width, width, out);  // the same image row as the row above
+            continue;
+        }
+        const size_t rowStart = static_cast<size_t>(sy) * static_cast<size_t>(image.width);
+        for (LONG x = 0; x < width; ++x) {
+            int sx = columns[static_cast<size_t>(x)];
+            if (sx >= 0) out[x] = read(rowStart + static_cast<size_t>(sx));
+        }
+    }
+    return pixels;
+}
+
+void paintView(HDC hdc, const Image &image, const ViewGeometry &geometry, DisplayRange range,
+               const RECT &area, uint32_t background) {
+    std::vector<uint32_t> pixels = renderView(image, geometry, range, area, background);
+    const LONG width = area.right - area.left, height = area.bottom - area.top;
+    if (pixels.empty()) return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as renderView gives the rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    StretchDIBits(hdc, area.left, area.top, width, height, 0, 0, width, height, pixels.data(), &info,
+                  DIB_RGB_COLORS, SRCCOPY);
+}
+
+}  // namespace host

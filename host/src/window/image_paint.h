@@ -1,0 +1,45 @@
+// What an image window shows: the image's pixels as display colours, nearest
+// neighbour at the window's zoom and scroll.
+//
+// Gray values go through a display range, low to high mapped linearly onto
+// 0..255 (rounded to nearest; values outside the range clamp to black or
+// white):
+//   8-bit gray   0..255, shown as stored;
+//   12-bit gray  0..4095;
+//   16-bit gray and float  the image's own lowest..highest pixel value, so
+//                the full contrast of whatever the image holds is visible.
+// An image whose pixels all have one value shows black. RGB images are shown
+// as stored.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <windows.h>
+
+#include "core/image.h"
+#include "window/view_geometry.h"
+
+namespace host {
+
+struct DisplayRange {
+    double low = 0.0;
+    double high = 255.0;
+};
+
+DisplayRange displayRange(const Image &image);
+
+// The display byte of a gray value.
+uint8_t displayLevel(double value, DisplayRange range);
+
+// The client rectangle `area` of a window showing the image, as 0x00RRGGBB
+// pixels, rows top to bottom, area width pixels each; client pixels that show
+// no image pixel get `background`.
+std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range,
+                                 const RECT &area, uint32_t background);
+
+// Draws `area` of the view into the DC (client coordinates) with StretchDIBits.
+void paintView(HDC hdc, const Image &image, const ViewGeometry &geometry, DisplayRange range,
+               const RECT &area, uint32_t background);
+
+}  // namespace host
