@@ -1,0 +1,27 @@
+// The format decoders and encoders behind image_file.h. Decoders give the
+// reason of a failure without the file's name; decodeImage adds it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "image/image_file.h"
+
+namespace host {
+
+ImageResult decodeTiff(std::span<const uint8_t> bytes, const DecodeLimits &limits);
+ImageResult decodePng(std::span<const uint8_t> bytes, const DecodeLimits &limits);
+ImageResult decodePnm(std::span<const uint8_t> bytes, const DecodeLimits &limits);
+
+// Encoders give the reason of a failure, naming the file.
+Status encodeTiff(const Image &image, const std::string &path);
+Status encodePng(const Image &image, const std::string &path);
+Status encodePnm(const Image &image, const std::string &path);
+
+// Metres in one unit of length ("m", "cm", "mm", "um", "nm", "inch"); none for
+// other texts, which the resolution fields of files cannot express.
+std::optional<double> metresPerUnit(const std::string &unit);
+
+}  // namespace host

@@ -1,0 +1,98 @@
+#include "image/tiff_io.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace host {
+
+namespace {
+
+int keepError(TIFF *, void *user, const char *module, const char *format, va_list args) {
+    char text[512];
+    std::vsnprintf(text, sizeof text, format, args);
+    auto *messages = static_cast<TiffMessages *>(user);
+    messages->lastError = text;
+    (void)module;
+    return 1;  // handled: libtiff's default handler (stderr) is not called
+}
+
+int dropWarning(TIFF *, void *, const char *, const char *, va_list) {
+    return 1;
+}
+
+struct OptionsFree {
+    void operator()(TIFFOpenOptions *options) const { TIFFOpenOptionsFree(options); }
+};
+using OptionsPtr = std::unique_ptr<TIFFOpenOptions, OptionsFree>;
+
+OptionsPtr makeOptions(TiffMessages &messages) {
+    OptionsPtr options(TIFFOpenOptionsAlloc());
+    if (!options) return options;
+    TIFFOpenOptionsSetErrorHandlerExtR(options.get(), keepError, &messages);
+    TIFFOpenOptionsSetWarningHandlerExtR(options.get(), dropWarning, nullptr);
+    return options;
+}
+
+TiffMemory &memoryOf(thandle_t handle) {
+    return *static_cast<TiffMemory *>(handle);
+}
+
+tmsize_t readMemory(thandle_t handle, void *buffer, tmsize_t size) {
+    TiffMemory &memory = memoryOf(handle);
+    if (size <= 0 || memory.position >= memory.bytes.size()) return 0;
+    const uint64_t available = memory.bytes.size() - memory.position;
+    const size_t count = static_cast<size_t>(std::min<uint64_t>(available, static_cast<uint64_t>(size)));
+    std::memcpy(buffer, memory.bytes.data() + memory.position, count);
+    memory.position += count;
+    return static_cast<tmsize_t>(count);
+}
+
+tmsize_t writeNothing(thandle_t, void *, tmsize_t) {
+    return -1;
+}
+
+toff_t seekMemory(thandle_t handle, toff_t offset, int whence) {
+    TiffMemory &memory = memoryOf(handle);
+    // toff_t is unsigned; SEEK_CUR and SEEK_END offsets arrive as two's complement.
+    uint64_t base = whence == SEEK_CUR ? memory.position : whence == SEEK_END ? memory.bytes.size() : 0;
+    memory.position = base + offset;  // wraps like the signed sum; reads past the end give nothing
+    return memory.position;
+}
+
+int closeNothing(thandle_t) {
+    return 0;
+}
+toff_t sizeOfMemory(thandle_t handle) {
+    return memoryOf(handle).bytes.size();
+}
+int mapNothing(thandle_t, void **, toff_t *) {
+    return 0;
+}
+void unmapNothing(thandle_t, void *, toff_t) {}
+
+}  // namespace
+
+TiffPtr openTiffMemory(TiffMemory &memory, TiffMessages &messages, uint64_t maxAlloc) {
+    OptionsPtr options = makeOptions(messages);
+    if (!options) {
+        messages.lastError = "out of memory";
+        return nullptr;
+    }
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), static_cast<tmsize_t>(maxAlloc));
+    // "m": never map the file; the bytes are already in memory.
+    return TiffPtr(TIFFClientOpenExt("memory", "rm", &memory, readMemory, writeNothing, seekMemory,
+                                     closeNothing, sizeOfMemory, mapNothing, unmapNothing, options.get()));
+}
+
+TiffPtr createTiffFile(const std::string &path, TiffMessages &messages) {
+    OptionsPtr options = makeOptions(messages);
+    if (!options) {
+        messages.lastError = "out of memory";
+        return nullptr;
+    }
+    return TiffPtr(TIFFOpenExt(path.c_str(), "w", options.get()));
+}
+
+}  // namespace host

@@ -1,0 +1,38 @@
+// Opening TIFF files with libtiff so that its messages never reach stderr:
+// errors are kept for the caller's result text, warnings are dropped.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+#include <tiffio.h>
+
+namespace host {
+
+struct TiffCloser {
+    void operator()(TIFF *tif) const { TIFFClose(tif); }
+};
+using TiffPtr = std::unique_ptr<TIFF, TiffCloser>;
+
+// The bytes a TIFF is read from, and the read position.
+struct TiffMemory {
+    std::span<const uint8_t> bytes;
+    uint64_t position = 0;
+};
+
+// libtiff's most recent error message for one open file.
+struct TiffMessages {
+    std::string lastError;
+};
+
+// Opens a TIFF held in memory for reading; libtiff refuses any single
+// allocation above maxAlloc bytes. Null on failure, with messages.lastError set.
+// Both arguments must outlive the handle.
+TiffPtr openTiffMemory(TiffMemory &memory, TiffMessages &messages, uint64_t maxAlloc);
+
+// Creates a TIFF file for writing.
+TiffPtr createTiffFile(const std::string &path, TiffMessages &messages);
+
+}  // namespace host
