@@ -34,7 +34,7 @@ struct Spec {
 };
 
 // Reads "[flags][width][.precision][h|l]type" after a '%'; returns the
-// position after the spec, or nullptr when the type is not one we know.
+// position after the conversion, or nullptr when the type is not one we know.
 const char *parseSpec(const char *p, Spec &spec) {
     for (;; ++p) {
         if (*p == '-')
