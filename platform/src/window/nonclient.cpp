@@ -93,31 +93,27 @@ static void vline(HDC hdc, int x, int y1, int y2, COLORREF c) {
     fill(hdc, RECT{x, y1, x + 1, y2}, c);
 }
 
-// A raised 3D edge: light top-left, dark bottom-right, two pixels deep.
+// A 3D edge two pixels deep: the outer and inner lines each have a top-left
+// and a bottom-right colour. Raised edges are light top-left, sunken ones dark.
+static void edge(HDC hdc, RECT r, COLORREF outerTL, COLORREF outerBR, COLORREF innerTL, COLORREF innerBR) {
+    hline(hdc, r.left, r.right - 1, r.top, outerTL);
+    vline(hdc, r.left, r.top, r.bottom - 1, outerTL);
+    hline(hdc, r.left, r.right, r.bottom - 1, outerBR);
+    vline(hdc, r.right - 1, r.top, r.bottom, outerBR);
+    hline(hdc, r.left + 1, r.right - 2, r.top + 1, innerTL);
+    vline(hdc, r.left + 1, r.top + 1, r.bottom - 2, innerTL);
+    hline(hdc, r.left + 1, r.right - 1, r.bottom - 2, innerBR);
+    vline(hdc, r.right - 2, r.top + 1, r.bottom - 1, innerBR);
+}
+
 static void raisedEdge(HDC hdc, RECT r) {
-    COLORREF light = GetSysColor(COLOR_3DLIGHT), hi = GetSysColor(COLOR_BTNHIGHLIGHT);
-    COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), dark = GetSysColor(COLOR_3DDKSHADOW);
-    hline(hdc, r.left, r.right - 1, r.top, light);
-    vline(hdc, r.left, r.top, r.bottom - 1, light);
-    hline(hdc, r.left, r.right, r.bottom - 1, dark);
-    vline(hdc, r.right - 1, r.top, r.bottom, dark);
-    hline(hdc, r.left + 1, r.right - 2, r.top + 1, hi);
-    vline(hdc, r.left + 1, r.top + 1, r.bottom - 2, hi);
-    hline(hdc, r.left + 1, r.right - 1, r.bottom - 2, shadow);
-    vline(hdc, r.right - 2, r.top + 1, r.bottom - 1, shadow);
+    edge(hdc, r, GetSysColor(COLOR_3DLIGHT), GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT),
+         GetSysColor(COLOR_BTNSHADOW));
 }
 
 static void sunkenEdge(HDC hdc, RECT r) {
-    COLORREF hi = GetSysColor(COLOR_BTNHIGHLIGHT), shadow = GetSysColor(COLOR_BTNSHADOW);
-    COLORREF dark = GetSysColor(COLOR_3DDKSHADOW), light = GetSysColor(COLOR_3DLIGHT);
-    hline(hdc, r.left, r.right - 1, r.top, shadow);
-    vline(hdc, r.left, r.top, r.bottom - 1, shadow);
-    hline(hdc, r.left, r.right, r.bottom - 1, hi);
-    vline(hdc, r.right - 1, r.top, r.bottom, hi);
-    hline(hdc, r.left + 1, r.right - 2, r.top + 1, dark);
-    vline(hdc, r.left + 1, r.top + 1, r.bottom - 2, dark);
-    hline(hdc, r.left + 1, r.right - 1, r.bottom - 2, light);
-    vline(hdc, r.right - 2, r.top + 1, r.bottom - 1, light);
+    edge(hdc, r, GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_3DDKSHADOW),
+         GetSysColor(COLOR_3DLIGHT));
 }
 
 static void drawGlyph(HDC hdc, const RECT &r, int kind) {
