@@ -20,4 +20,7 @@ VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPA
 VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG phase, UINT message,
                                               WPARAM wParam, LPARAM lParam);
 
+VOPROF_EXPORT INT_PTR CALLBACK ProfileOrderDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+VOPROF_EXPORT UINT_PTR CALLBACK dlgFileProfOptions(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
 #endif /* VOPROF32_FRAME_EXPORTS_H */
