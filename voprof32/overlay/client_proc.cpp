@@ -3,12 +3,13 @@
  * and its notices about them. The notices are handled here: changed pixels
  * (read again while automatic update is on), a closing image window, the
  * closing of every profile, a suspended mouse, another image in a window, and
- * the activation of an image window. Painting the overlay, the mouse drags
- * and the arrow keys come with the overlay and mouse work.
+ * the activation of an image window. After each paint of the image the overlay
+ * is drawn over it. The mouse drags and the arrow keys come with the mouse work.
  */
 #include "frame/exports.h"
 #include "frame/profile_record.h"
 #include "host/host_services.h"
+#include "overlay/overlay.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "window/profile_window.h"
@@ -45,12 +46,17 @@ VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG p
                                               WPARAM wParam, LPARAM lParam) {
     struct ProfileRecord *record;
     int slot;
-    (void)reserved, (void)phase;
+    (void)reserved;
     switch (message) {
         case WM_ENABLE:
             for (slot = 0; slot < PROFILE_SLOTS; slot++)
                 if (profileSlots[slot] && profileSlots[slot]->profileWnd)
                     EnableWindow(profileSlots[slot]->profileWnd, (BOOL)wParam);
+            return 0;
+        case WM_PAINT:
+            /* After the host has painted the image, the overlay goes on top. */
+            if (phase == 1 && (record = ProfileFindByWindow(window)) && !record->overlayHidden)
+                ProfileDrawOverlay(record);
             return 0;
         case WM_RBUTTONUP:
             HostShowPrompt(0);
