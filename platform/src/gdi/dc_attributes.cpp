@@ -1,73 +1,64 @@
 // DC attributes: ROP2, background, text colour and alignment. Each setter
 // returns the previous value, or Windows' failure value for a bad DC or an
-// out-of-range argument.
+// out-of-range argument; each getter the value, or that failure value.
 #include "gdi/dc.h"
 #include "raster/rop.h"
 
 using namespace plat::gdi;
 
-int WINAPI SetROP2(HDC hdc, int rop2) {
+namespace {
+
+template <typename T>
+T setAttribute(HDC hdc, T DcState::*field, T value, bool valid, T failure) {
     Dc *dc = findDc(hdc);
-    if (!dc || !plat::raster::isValidRop2(rop2)) return 0;
-    int previous = dc->state.rop2;
-    dc->state.rop2 = rop2;
+    if (!dc || !valid) return failure;
+    T previous = dc->state.*field;
+    dc->state.*field = value;
     return previous;
 }
 
-int WINAPI GetROP2(HDC hdc) {
+template <typename T>
+T getAttribute(HDC hdc, T DcState::*field, T failure) {
     Dc *dc = findDc(hdc);
-    return dc ? dc->state.rop2 : 0;
+    return dc ? dc->state.*field : failure;
+}
+
+// GDI_ERROR, what Windows' text-alignment calls return on failure.
+constexpr UINT kGdiError = 0xFFFFFFFFu;
+
+}  // namespace
+
+int WINAPI SetROP2(HDC hdc, int rop2) {
+    return setAttribute(hdc, &DcState::rop2, rop2, plat::raster::isValidRop2(rop2), 0);
+}
+int WINAPI GetROP2(HDC hdc) {
+    return getAttribute(hdc, &DcState::rop2, 0);
 }
 
 int WINAPI SetBkMode(HDC hdc, int mode) {
-    Dc *dc = findDc(hdc);
-    if (!dc || (mode != TRANSPARENT && mode != OPAQUE)) return 0;
-    int previous = dc->state.bkMode;
-    dc->state.bkMode = mode;
-    return previous;
+    return setAttribute(hdc, &DcState::bkMode, mode, mode == TRANSPARENT || mode == OPAQUE, 0);
 }
-
 int WINAPI GetBkMode(HDC hdc) {
-    Dc *dc = findDc(hdc);
-    return dc ? dc->state.bkMode : 0;
+    return getAttribute(hdc, &DcState::bkMode, 0);
 }
 
 COLORREF WINAPI SetBkColor(HDC hdc, COLORREF color) {
-    Dc *dc = findDc(hdc);
-    if (!dc) return CLR_INVALID;
-    COLORREF previous = dc->state.bkColor;
-    dc->state.bkColor = color;
-    return previous;
+    return setAttribute<COLORREF>(hdc, &DcState::bkColor, color, true, CLR_INVALID);
 }
-
 COLORREF WINAPI GetBkColor(HDC hdc) {
-    Dc *dc = findDc(hdc);
-    return dc ? dc->state.bkColor : CLR_INVALID;
+    return getAttribute<COLORREF>(hdc, &DcState::bkColor, CLR_INVALID);
 }
 
 COLORREF WINAPI SetTextColor(HDC hdc, COLORREF color) {
-    Dc *dc = findDc(hdc);
-    if (!dc) return CLR_INVALID;
-    COLORREF previous = dc->state.textColor;
-    dc->state.textColor = color;
-    return previous;
+    return setAttribute<COLORREF>(hdc, &DcState::textColor, color, true, CLR_INVALID);
 }
-
 COLORREF WINAPI GetTextColor(HDC hdc) {
-    Dc *dc = findDc(hdc);
-    return dc ? dc->state.textColor : CLR_INVALID;
+    return getAttribute<COLORREF>(hdc, &DcState::textColor, CLR_INVALID);
 }
 
-// GDI_ERROR (0xFFFFFFFF) on failure, as Windows returns.
 UINT WINAPI SetTextAlign(HDC hdc, UINT align) {
-    Dc *dc = findDc(hdc);
-    if (!dc) return 0xFFFFFFFFu;
-    UINT previous = dc->state.textAlign;
-    dc->state.textAlign = align;
-    return previous;
+    return setAttribute(hdc, &DcState::textAlign, align, true, kGdiError);
 }
-
 UINT WINAPI GetTextAlign(HDC hdc) {
-    Dc *dc = findDc(hdc);
-    return dc ? dc->state.textAlign : 0xFFFFFFFFu;
+    return getAttribute(hdc, &DcState::textAlign, kGdiError);
 }
