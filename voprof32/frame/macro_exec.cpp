@@ -18,6 +18,7 @@
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "window/profile_window.h"
+#include "sampling/stats_display.h"
 
 #define ARG(i) ((LONG)args[i])
 #define ARG16(i) ((LONG)(WORD)args[i])

@@ -13,6 +13,7 @@
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "window/profile_window.h"
+#include "sampling/stats_display.h"
 
 static LONG mouseSuspended;
 

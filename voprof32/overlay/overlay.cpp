@@ -5,7 +5,7 @@
  * painted the image, and erases by invalidating small areas so that the host
  * paints the image there again and the paint hook draws what should remain.
  * Drag feedback is drawn with an XOR or NOT mix and taken off by drawing it
- * again. Range marks join as the last layer with the range-mark work.
+ * again. The range marks of the statistics range are the last layer.
  */
 #include "overlay/overlay.h"
 
@@ -16,6 +16,7 @@
 #include "frame/profile_record.h"
 #include "host/host_services.h"
 #include "overlay/geometry.h"
+#include "overlay/range_marks.h"
 
 static const int kPenStyles[3] = {PS_SOLID, PS_DASH, PS_DOT};
 
@@ -183,6 +184,7 @@ void ProfileDrawOverlay(struct ProfileRecord *record) {
     DrawInstance(record, hdc, record->geometry, record->thickMode, record->freeformPoints, 0);
     DrawCopies(record, hdc);
     ReleaseDC(record->imageWnd, hdc);
+    ProfileDrawImageMarks(record);
 }
 
 void InvalidateSegment(HWND window, POINT a, POINT b, int instance) {
@@ -218,7 +220,9 @@ void ProfileEraseOverlay(struct ProfileRecord *record) {
     InvalidateGeometry(record->imageWnd, record->geometry, record->thickMode, 0);
     InvalidateGeometry(record->imageWnd, record->referenceGeometry, record->referenceThickMode, 1);
     InvalidateGeometry(record->imageWnd, record->frozenGeometry, record->frozenThickMode, 2);
-    /* The host repaints at once; the paint hook draws the overlay as it now stands. */
+    /* Taking the marks off has the host repaint at once; the paint hook then
+     * draws the overlay as it now stands. */
+    InvalidateImageMarks(record, MARK_BOTH);
     UpdateWindow(record->imageWnd);
 }
 
@@ -226,6 +230,7 @@ void ProfileHideLiveOverlay(struct ProfileRecord *record) {
     HDC hdc;
     if (!record->imageWnd) return;
     InvalidateGeometry(record->imageWnd, record->geometry, record->thickMode, 0);
+    InvalidateImageMarks(record, MARK_BOTH);
     UpdateWindow(record->imageWnd);
     hdc = GetDC(record->imageWnd);
     if (!hdc) return;

@@ -21,6 +21,7 @@
 #include "frame/settings.h"
 #include "host/host_services.h"
 #include "overlay/overlay.h"
+#include "sampling/stats_display.h"
 
 struct ProfileRecord *ProfileFromWindow(HWND window) {
     return (struct ProfileRecord *)GetWindowLongPtrA(window, DWLP_USER);
@@ -32,11 +33,6 @@ void RefreshProfileView(HWND window, int rebuild) {
     if (!record || record->tableOn) return;
     InvalidateRect(GetDlgItem(window, 101), 0, FALSE);
     InvalidateRect(window, 0, FALSE);
-}
-
-void ProfileShowStats(HWND window) {
-    /* Will write the statistics or range/area values into the statistics column. */
-    (void)window;
 }
 
 static void SetCaption(HWND window) {

@@ -8,6 +8,5 @@ struct ProfileRecord;
 
 struct ProfileRecord *ProfileFromWindow(HWND window);
 void RefreshProfileView(HWND window, int rebuild);
-void ProfileShowStats(HWND window);
 
 #endif /* VOPROF32_WINDOW_PROFILE_WINDOW_H */

@@ -1,0 +1,1 @@
+/* The mouse and the arrow keys on the image window (being written). */
