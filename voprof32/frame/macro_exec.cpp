@@ -9,6 +9,7 @@
 #include <chartw32.h>
 #include <roikit32.h>
 
+#include "chart/profile_chart.h"
 #include "frame/exports.h"
 #include "frame/profile_record.h"
 #include "frame/resource_strings.h"
@@ -17,8 +18,9 @@
 #include "overlay/overlay.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
-#include "window/profile_window.h"
 #include "sampling/stats_display.h"
+#include "window/geometry_commands.h"
+#include "window/profile_window.h"
 
 #define ARG(i) ((LONG)args[i])
 #define ARG16(i) ((LONG)(WORD)args[i])
@@ -83,7 +85,32 @@ static LONG LineMove(struct ProfileRecord *record, int interactive) {
     return 0;
 }
 
-static LONG SetAttribute(struct ProfileRecord *record, LONG attribute, LONG value) {
+/* A played-back polyline: its vertices become the finished free-form geometry.
+ * When the profile is already free-form the new polyline is adopted and read
+ * here, since switching to the type it already has changes nothing. */
+static LONG SetFreeformPoints(struct ProfileRecord *record, const POINT *points, LONG count) {
+    WORD n = (WORD)count, i;
+    if (n > FREEFORM_MAX_POINTS) n = FREEFORM_MAX_POINTS;
+    if (n && !points) return -5;
+    record->freeformCount = n;
+    record->freeformState = 2;
+    record->dragging = 0;
+    for (i = 0; i < n; i++) record->freeformPoints[i] = points[i];
+    if (record->geometryCtlId != GEOMETRY_FREEFORM) {
+        SetGeometryType(record->profileWnd, record, GEOMETRY_FREEFORM);
+        return 0;
+    }
+    ProfileChartCreate(record);
+    EnableWindow(GetDlgItem(record->profileWnd, 1019), TRUE);
+    ProfilePrepare(record, record->geometry);
+    ProfileRead(record);
+    Replot(record, 1);
+    InvalidateRect(record->imageWnd, 0, FALSE);
+    return 0;
+}
+
+static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
+    LONG attribute = ARG16(1), value = ARG16(2);
     switch (attribute) {
         case 102:
             record->autoUpdate = (DWORD)value;
@@ -94,7 +121,10 @@ static LONG SetAttribute(struct ProfileRecord *record, LONG attribute, LONG valu
             }
             return 0;
         case 106:
-            if (value != 3 && value != 4) return -5; /* thick modes come with the menu commands */
+            if (value <= 2) {
+                SetThickMode(record->profileWnd, record, (WORD)value);
+                return 0;
+            }
             if (record->thickFunction == value) return 0;
             record->thickFunction = (WORD)value;
             ProfileRead(record);
@@ -121,12 +151,16 @@ static LONG SetAttribute(struct ProfileRecord *record, LONG attribute, LONG valu
                 PlotAttr(record->livePlots[attribute - 120], 0x8008, value, 0, 0);
             RefreshProfileView(record->profileWnd, 0);
             return 0;
+        case 127:
+            if (value == GEOMETRY_FREEFORM)
+                return SetFreeformPoints(record, (const POINT *)args[3], ARG16(4));
+            SetGeometryType(record->profileWnd, record, (WORD)value);
+            return 0;
         case 100:
         case 103:
         case 104:
         case 111:
         case 113:
-        case 127:
             return -5; /* served with the menu commands and the statistics display */
         default:
             return 0;
@@ -175,7 +209,7 @@ VOPROF_EXPORT LONG WINAPI MacroExecFunction(HWND host, WORD code, LONG_PTR *args
             return 0;
         }
         case 18120:
-            return SetAttribute(record, ARG16(1), ARG16(2));
+            return SetAttribute(record, args);
         case 18140:
             SetWindowPos(record->profileWnd, 0, 0, 0, ARG16(1), ARG16(2), 0x16);
             return 0;

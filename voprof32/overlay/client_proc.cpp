@@ -4,16 +4,14 @@
  * (read again while automatic update is on), a closing image window, the
  * closing of every profile, a suspended mouse, another image in a window, and
  * the activation of an image window. After each paint of the image the overlay
- * is drawn over it. The mouse drags and the arrow keys come with the mouse work.
+ * is drawn over it; the mouse and the arrow keys move the geometry (mouse.cpp).
  */
 #include "frame/exports.h"
 #include "frame/profile_record.h"
 #include "host/host_services.h"
+#include "overlay/mouse.h"
 #include "overlay/overlay.h"
-#include "sampling/profile_sampling.h"
-#include "sampling/statistics.h"
 #include "window/profile_window.h"
-#include "sampling/stats_display.h"
 
 static LONG mouseSuspended;
 
@@ -27,11 +25,12 @@ static struct ProfileRecord *ProfileFindByWindow(HWND window) {
     return 0;
 }
 
-static void ReadAgain(struct ProfileRecord *record) {
-    ProfileRead(record);
-    ProfileStatistics(record);
-    RefreshProfileView(record->profileWnd, 1);
-    ProfileShowStats(record->profileWnd);
+static void NudgeByKey(struct ProfileRecord *record, WPARAM key) {
+    LONG step = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
+    if (key == VK_LEFT) ProfileNudge(record, -step, 0);
+    if (key == VK_UP) ProfileNudge(record, 0, -step);
+    if (key == VK_RIGHT) ProfileNudge(record, step, 0);
+    if (key == VK_DOWN) ProfileNudge(record, 0, step);
 }
 
 static void CloseAllProfiles(void) {
@@ -59,6 +58,25 @@ VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG p
             if (phase == 1 && (record = ProfileFindByWindow(window)) && !record->overlayHidden)
                 ProfileDrawOverlay(record);
             return 0;
+        case WM_SETCURSOR:
+            if (!(record = ProfileFindByWindow(window))) return 0;
+            return (LONG)ProfileSetCursor(record->thickMode, record->hitCode, record->dragging,
+                                          record->geometryCtlId);
+        case WM_KEYDOWN:
+            if (wParam < VK_LEFT || wParam > VK_DOWN) return 0;
+            if ((record = ProfileFindByWindow(window))) NudgeByKey(record, wParam);
+            return 1; /* swallowed even over an image without a profile */
+        case WM_KEYUP:
+            if (wParam < VK_LEFT || wParam > VK_DOWN || !(record = ProfileFindByWindow(window))) return 0;
+            ProfileReadAndShow(record);
+            ProfileRecordLineMove(record);
+            return 0;
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+            if (phase == 0 || mouseSuspended || !(record = ProfileFindByWindow(window))) return 0;
+            return (LONG)ProfileMouse(record, lParam, message);
         case WM_RBUTTONUP:
             HostShowPrompt(0);
             return 0;
@@ -69,7 +87,7 @@ VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG p
             }
             return 0;
         case HostNoticePixelsChanged:
-            if ((record = ProfileFindByWindow(window)) && record->autoUpdate) ReadAgain(record);
+            if ((record = ProfileFindByWindow(window)) && record->autoUpdate) ProfileReadAndShow(record);
             return 0;
         case HostNoticeWindowClosing:
             if ((record = ProfileFindByWindow(window))) DestroyWindow(record->profileWnd);
@@ -89,7 +107,7 @@ VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG p
                     record = profileSlots[slot];
             if (record) {
                 record->imageId = (LONG)notice->imageId;
-                ReadAgain(record);
+                ProfileReadAndShow(record);
             }
             return 0;
         }

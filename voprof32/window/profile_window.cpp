@@ -21,7 +21,10 @@
 #include "frame/settings.h"
 #include "host/host_services.h"
 #include "overlay/overlay.h"
+#include "sampling/profile_sampling.h"
+#include "sampling/statistics.h"
 #include "sampling/stats_display.h"
+#include "window/geometry_commands.h"
 
 struct ProfileRecord *ProfileFromWindow(HWND window) {
     return (struct ProfileRecord *)GetWindowLongPtrA(window, DWLP_USER);
@@ -33,6 +36,13 @@ void RefreshProfileView(HWND window, int rebuild) {
     if (!record || record->tableOn) return;
     InvalidateRect(GetDlgItem(window, 101), 0, FALSE);
     InvalidateRect(window, 0, FALSE);
+}
+
+void ProfileReadAndShow(struct ProfileRecord *record) {
+    ProfileRead(record);
+    ProfileStatistics(record);
+    RefreshProfileView(record->profileWnd, 1);
+    ProfileShowStats(record->profileWnd);
 }
 
 static void SetCaption(HWND window) {
@@ -127,6 +137,9 @@ VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPA
             return 1;
         case WM_CTLCOLORSTATIC:
             return OnChartColour(window, (HDC)wParam, (HWND)lParam);
+        case WM_COMMAND:
+            record = ProfileFromWindow(window);
+            return record ? OnGeometryCommand(window, record, LOWORD(wParam)) : 0;
         case WM_CLOSE:
             DestroyWindow(window);
             return 1;

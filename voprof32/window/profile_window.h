@@ -8,5 +8,7 @@ struct ProfileRecord;
 
 struct ProfileRecord *ProfileFromWindow(HWND window);
 void RefreshProfileView(HWND window, int rebuild);
+/* Reads the profile again and shows it: statistics, chart or table, statistics column. */
+void ProfileReadAndShow(struct ProfileRecord *record);
 
 #endif /* VOPROF32_WINDOW_PROFILE_WINDOW_H */

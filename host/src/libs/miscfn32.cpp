@@ -12,6 +12,7 @@
 
 #include "core/host_state.h"
 #include "core/image_store.h"
+#include "window/image_window.h"
 
 namespace {
 
@@ -152,8 +153,11 @@ void WINAPI WriteIntensityCalInfo(HFILE file, HINTENSITYCAL cal) {
 // section and key given, as "left top right bottom" in screen pixels.
 // Restoring moves the window to the stored top-left corner and keeps its
 // present size: a window opens where it was, at the size its owner gives it.
-// The corner is pulled back so the window lies on the screen. Nothing or
-// something unreadable stored leaves the window where it is (FALSE).
+// The corner is pulled back so the window lies on the screen. With nothing
+// (or something unreadable) stored, a window that would cover the active
+// image window is moved beside it, to its right when it fits on the screen,
+// else below it, and the answer is FALSE: a tool window opening over the
+// image it works on would hide what the user is about to point at.
 
 namespace {
 
@@ -176,6 +180,20 @@ LONG keepOnScreen(LONG position, LONG size, int screen) {
     return position < 0 ? 0 : position;
 }
 
+void placeBesideActiveImage(HWND window) {
+    HWND image = host::activeImageWindow();
+    RECT own{}, beside{}, overlap{};
+    if (!image || image == window || !GetWindowRect(window, &own) || !GetWindowRect(image, &beside)) return;
+    if (!IntersectRect(&overlap, &own, &beside)) return;
+    const LONG width = own.right - own.left, height = own.bottom - own.top;
+    POINT at{beside.right + 8, beside.top};
+    if (at.x + width > GetSystemMetrics(SM_CXSCREEN)) at = POINT{beside.left, beside.bottom + 8};
+    at.x = keepOnScreen(at.x, width, GetSystemMetrics(SM_CXSCREEN));
+    at.y = keepOnScreen(at.y, height, GetSystemMetrics(SM_CYSCREEN));
+    if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window), &at);
+    SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 extern "C" {
@@ -191,8 +209,11 @@ BOOL WINAPI SaveWindowPos(HWND window, HWND, LPCSTR section, LPCSTR key) {
 
 BOOL WINAPI RestoreWindowPos(HWND window, HWND, LPCSTR section, LPCSTR key) {
     RECT stored{}, now{};
-    if (!IsWindow(window) || !readStoredRect(section, key, stored) || !GetWindowRect(window, &now))
+    if (!IsWindow(window) || !GetWindowRect(window, &now)) return FALSE;
+    if (!readStoredRect(section, key, stored)) {
+        placeBesideActiveImage(window);
         return FALSE;
+    }
     POINT at{keepOnScreen(stored.left, now.right - now.left, GetSystemMetrics(SM_CXSCREEN)),
              keepOnScreen(stored.top, now.bottom - now.top, GetSystemMetrics(SM_CYSCREEN))};
     if (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) ScreenToClient(GetParent(window), &at);

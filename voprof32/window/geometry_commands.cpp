@@ -1,0 +1,212 @@
+/*
+ * The profile window's geometry commands: the Line, Circle and FreeForm
+ * buttons, "Delete Freeform", the thick modes, the Reference box and the
+ * channel button. Each geometry type keeps its own last position, reference
+ * and freeze in geometryMemory, so switching types brings each back as the
+ * user left it.
+ */
+#include "window/geometry_commands.h"
+
+#include <string.h>
+
+#include <chartw32.h>
+#include <tablew32.h>
+
+#include "chart/profile_chart.h"
+#include "frame/profile_record.h"
+#include "frame/resource_strings.h"
+#include "host/host_services.h"
+#include "overlay/geometry.h"
+#include "overlay/overlay.h"
+#include "sampling/profile_sampling.h"
+#include "sampling/statistics.h"
+#include "sampling/stats_display.h"
+#include "window/profile_window.h"
+
+static void Replot(HWND window, int rebuild) {
+    struct ProfileRecord *record = ProfileFromWindow(window);
+    ProfileStatistics(record);
+    RefreshProfileView(window, rebuild);
+    ProfileShowStats(window);
+}
+
+static void ZeroSamples(struct ProfileRecord *record) {
+    if (record->samples)
+        memset(record->samples, 0,
+               sizeof(double) * record->sampleCount * (record->channelCount ? record->channelCount : 1));
+}
+
+static void SaveTypeState(struct ProfileRecord *record, struct GeometryMemory *m) {
+    memcpy(m->geometry, record->geometry, sizeof m->geometry);
+    m->referenceOn = record->referenceOn;
+    memcpy(m->referenceGeometry, record->referenceGeometry, sizeof m->referenceGeometry);
+    m->referenceThickMode = record->referenceThickMode;
+    m->frozenOn = record->frozenOn;
+    memcpy(m->frozenGeometry, record->frozenGeometry, sizeof m->frozenGeometry);
+    m->frozenThickMode = record->frozenThickMode;
+}
+
+static void LoadTypeState(struct ProfileRecord *record, const struct GeometryMemory *m) {
+    memcpy(record->geometry, m->geometry, sizeof record->geometry);
+    memcpy(record->referenceGeometry, m->referenceGeometry, sizeof record->referenceGeometry);
+    memcpy(record->frozenGeometry, m->frozenGeometry, sizeof record->frozenGeometry);
+    record->referenceThickMode = m->referenceThickMode;
+    record->frozenThickMode = m->frozenThickMode;
+}
+
+/* A type never shown before starts with a rectangle from a tenth to three
+ * tenths of the image, 20 pixels in. */
+static void DefaultRectangle(struct ProfileRecord *record) {
+    LONG *g = record->geometry;
+    if (g[0] || g[1] || g[2] || g[3]) return;
+    g[0] = MulDiv(record->imageWidth, 1, 10) + 20, g[1] = MulDiv(record->imageHeight, 1, 10) + 20;
+    g[2] = MulDiv(record->imageWidth, 3, 10) + 20, g[3] = MulDiv(record->imageHeight, 3, 10) + 20;
+}
+
+static void ShowLineOrCircle(HWND window, struct ProfileRecord *record, DWORD referenceOn, DWORD frozenOn) {
+    EnableWindow(GetDlgItem(window, 1019), FALSE);
+    InvalidateRect(record->imageWnd, 0, FALSE);
+    InvalidateRect(window, 0, FALSE);
+    DefaultRectangle(record);
+    if (record->geometryCtlId == GEOMETRY_CIRCLE) {
+        record->thickMode = 0;
+        NormaliseRect(record->geometry);
+    }
+    ProfileChartCreate(record);
+    ProfilePrepare(record, record->geometry);
+    ProfileSetReference(record, referenceOn, record->referenceGeometry);
+    ProfileSetFreeze(record, frozenOn, record->frozenGeometry);
+    ProfileRead(record);
+    Replot(window, 0);
+}
+
+static void ShowFreeform(HWND window, struct ProfileRecord *record, DWORD referenceOn, DWORD frozenOn) {
+    record->thickMode = 0;
+    InvalidateRect(record->imageWnd, 0, FALSE);
+    if (record->freeformState == 2) {
+        EnableWindow(GetDlgItem(window, 1019), TRUE);
+        ProfilePrepare(record, record->geometry);
+        ProfileSetReference(record, referenceOn, record->referenceGeometry);
+        ProfileSetFreeze(record, frozenOn, record->frozenGeometry);
+        ProfileRead(record);
+        Replot(window, 0);
+        return;
+    }
+    /* No polyline yet: no chart until the user has drawn one. */
+    ZeroSamples(record);
+    InvalidateRect(window, 0, FALSE);
+    HostShowStatus(LoadResString(214));
+    if (record->tableOn) {
+        record->tableOn = 0;
+        TableClose(GetDlgItem(window, 101));
+    }
+    ProfileChartDestroy(record);
+}
+
+void SetGeometryType(HWND window, struct ProfileRecord *record, WORD id) {
+    WORD type = (WORD)(id - GEOMETRY_LINE);
+    DWORD referenceOn, frozenOn;
+    if (id == record->geometryCtlId || id < GEOMETRY_LINE || id > GEOMETRY_FREEFORM) return;
+    SaveTypeState(record, &record->geometryMemory[record->geometryCtlId - GEOMETRY_LINE]);
+    record->geometryCtlId = id;
+    CheckRadioButton(window, GEOMETRY_LINE, GEOMETRY_FREEFORM, id);
+    LoadTypeState(record, &record->geometryMemory[type]);
+    referenceOn = record->geometryMemory[type].referenceOn;
+    frozenOn = record->geometryMemory[type].frozenOn;
+    record->geometryType = type;
+    if (id == GEOMETRY_FREEFORM)
+        ShowFreeform(window, record, referenceOn, frozenOn);
+    else
+        ShowLineOrCircle(window, record, referenceOn, frozenOn);
+    CheckDlgButton(window, 116, referenceOn ? BST_CHECKED : BST_UNCHECKED);
+    if (id == GEOMETRY_LINE) HostRecordStatement("VoProfSetAttr(LINEGEOMETRY, PROFTYPE_LINE)");
+    if (id == GEOMETRY_CIRCLE) HostRecordStatement("VoProfSetAttr(LINEGEOMETRY, PROFTYPE_CIRCLE)");
+}
+
+void SetThickMode(HWND window, struct ProfileRecord *record, WORD mode) {
+    WORD old = record->thickMode;
+    LONG *g = record->geometry, copy[4];
+    if (mode == old) return;
+    record->overlayHidden = 1;
+    ProfileEraseOverlay(record);
+    record->overlayHidden = 0;
+    /* A band never starts with zero width. */
+    if (mode == 1 && g[2] == g[0] && (g[0] = g[2] - 4) < 0) g[2] -= g[0], g[0] = 0;
+    if (mode == 2 && g[3] == g[1] && (g[1] = g[3] - 4) < 0) g[3] -= g[1], g[1] = 0;
+    record->thickMode = mode;
+    memcpy(copy, g, sizeof copy);
+    if (mode != 0) NormaliseRect(copy);
+    if (ProfilePrepare(record, copy)) {
+        ProfileRead(record);
+        Replot(window, 1);
+    } else {
+        record->thickMode = old;
+    }
+    ProfileDrawOverlay(record);
+}
+
+void DeleteFreeform(HWND window, struct ProfileRecord *record) {
+    ProfileChartDestroy(record);
+    record->freeformState = 0;
+    record->freeformCount = 0;
+    ZeroSamples(record);
+    EnableWindow(GetDlgItem(window, 1019), FALSE);
+    InvalidateRect(record->imageWnd, 0, FALSE);
+    InvalidateRect(window, 0, FALSE);
+    HostShowStatus(LoadResString(214));
+}
+
+/* The third plot of the sequence is the live plot drawn in front; moving it to
+ * the head brings the one behind it forward. */
+void BringNextChannelForward(HWND window, struct ProfileRecord *record) {
+    DWORD plot = 0;
+    int step;
+    if (!record->chartHandle) return;
+    for (step = 0; step < 3; step++) ChartAttr(record->chartHandle, 0x12, (LONG_PTR)plot, 0, &plot);
+    ChartAttr(record->chartHandle, 0x800f, (LONG_PTR)plot, 0, 0);
+    Replot(window, 0);
+}
+
+static void ToggleReference(HWND window, struct ProfileRecord *record) {
+    char statement[64];
+    if (!record->chartHandle) {
+        CheckDlgButton(window, 116, BST_UNCHECKED);
+        return;
+    }
+    ProfileSetReference(record, !record->referenceOn, 0);
+    ProfileRead(record);
+    Replot(window, 1);
+    wsprintfA(statement, "VoProfSetAttr(REFERENCE, %d)", (int)record->referenceOn);
+    HostRecordStatement(statement);
+}
+
+static const char *const kThickStatements[3] = {"VoProfSetAttr(LINETYPE, THICKNORMAL)",
+                                                "VoProfSetAttr(LINETYPE, THICKHORZ)",
+                                                "VoProfSetAttr(LINETYPE, THICKVERT)"};
+
+int OnGeometryCommand(HWND window, struct ProfileRecord *record, WORD id) {
+    switch (id) {
+        case GEOMETRY_LINE:
+        case GEOMETRY_CIRCLE:
+        case GEOMETRY_FREEFORM:
+            SetGeometryType(window, record, id);
+            return 1;
+        case 1019:
+            DeleteFreeform(window, record);
+            return 1;
+        case 1303:
+        case 1304:
+        case 1305:
+            SetThickMode(window, record, (WORD)(id - 1303));
+            HostRecordStatement(kThickStatements[id - 1303]);
+            return 1;
+        case 115:
+            BringNextChannelForward(window, record);
+            return 1;
+        case 116:
+            ToggleReference(window, record);
+            return 1;
+        default:
+            return 0;
+    }
+}
