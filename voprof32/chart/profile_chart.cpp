@@ -141,3 +141,33 @@ VOPROF_EXPORT PlotDataReply *CALLBACK ProfileDataProc(LONG kind, HPLOT plot, Plo
     FillSeries(&reply->third, 0);
     return reply;
 }
+
+/* A range marker is drawn by XOR, so drawing it again at the same index takes
+ * it off. Marker 0 always lies on an odd column and marker 1 on an even one,
+ * so the two never cancel each other when they meet. */
+void ProfileDrawRangeMarker(HDC hdc, struct ProfileRecord *record, int which) {
+    LONG area[4] = {0, 0, 0, 0};
+    LONG x, right;
+    HPEN pen;
+    HGDIOBJ old;
+    int mix;
+    if (!record->chartHandle || record->sampleCount < 2) return;
+    ChartAttr(record->chartHandle, CHARTATTR_PLOTAREA, 0, 0, area);
+    x = area[0] +
+        (LONG)((double)(area[2] - area[0]) * record->rangeMarkers[which] / (record->sampleCount - 1) + 0.5);
+    x &= ~1L;
+    if (which == 0) x += 1;
+    right = which == 0 ? x + 7 : x + 2;
+    mix = SetROP2(hdc, R2_XORPEN);
+    pen = CreatePen(PS_SOLID, 1, 0xFF00FF);
+    old = SelectObject(hdc, pen);
+    MoveToEx(hdc, x - 1, area[1], 0);
+    LineTo(hdc, x - 1, area[3] + 5);
+    MoveToEx(hdc, x + 2, area[1], 0);
+    LineTo(hdc, x + 2, area[3] + 5);
+    MoveToEx(hdc, x - 6, area[1], 0);
+    LineTo(hdc, right, area[1]);
+    SelectObject(hdc, old);
+    DeleteObject(pen);
+    SetROP2(hdc, mix);
+}

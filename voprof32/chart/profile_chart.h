@@ -16,6 +16,8 @@ void ProfileSetUpTemplates(void);
 int ProfileChartCreate(struct ProfileRecord *record);
 void ProfileChartDestroy(struct ProfileRecord *record);
 void ProfilePlotNames(struct ProfileRecord *record);
+/* Range marker 0 or 1 over the plot area of the chart, by XOR. */
+void ProfileDrawRangeMarker(HDC hdc, struct ProfileRecord *record, int which);
 
 #include "frame/exports.h"
 

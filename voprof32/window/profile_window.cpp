@@ -112,6 +112,10 @@ static INT_PTR OnChartColour(HWND window, HDC hdc, HWND control) {
     GetClientRect(control, &rect);
     if (record && record->chartHandle && !record->tableOn) {
         ChartDraw(record->chartHandle, hdc, &rect, 0, 1);
+        if (record->statsMode == 2) {
+            ProfileDrawRangeMarker(hdc, record, 0);
+            ProfileDrawRangeMarker(hdc, record, 1);
+        }
     } else if (record && !record->chartHandle) {
         FillRect(hdc, &rect, (HBRUSH)GetStockObject(WHITE_BRUSH));
         PaintPanel(hdc, &rect, 6, 15);
