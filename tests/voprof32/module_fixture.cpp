@@ -32,6 +32,9 @@ void ModuleTest::SetUp() {
 }
 
 void ModuleTest::TearDown() {
+    // A test may end in the middle of a drag: the next one starts with a free mouse.
+    ClipCursor(nullptr);
+    ReleaseCapture();
     for (HWND w : imageWindows)
         if (IsWindow(w)) host::closeImageWindow(w);
     for (ProfileRecord *&slot : profileSlots)

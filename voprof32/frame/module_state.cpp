@@ -14,3 +14,10 @@ DWORD exportNumberFlags;
 DWORD saveKindIsData = 1;
 HCURSOR endPointCursor;
 void *reportRegistration;
+
+RECT initialWindowRect;
+DWORD suppressMoveMacro;
+DWORD suppressSizeMacro;
+LONG sizeNesting;
+WORD markerHit;
+DWORD markerDragging;

@@ -118,4 +118,13 @@ extern DWORD saveKindIsData;
 extern HCURSOR endPointCursor;
 extern void *reportRegistration;
 
+/* Profile window state, shared by all profile windows: only one is sized, moved or has a range
+ * marker dragged at a time. */
+extern RECT initialWindowRect;
+extern DWORD suppressMoveMacro;
+extern DWORD suppressSizeMacro;
+extern LONG sizeNesting;
+extern WORD markerHit;
+extern DWORD markerDragging;
+
 #endif /* VOPROF32_FRAME_PROFILE_RECORD_H */

@@ -1,8 +1,8 @@
 /*
  * The profile window's procedure: initialisation, the chart painted into
- * control 101, activation, closing and destruction with everything the window
- * owns. Sizing and moving with their statements, the statistics column and the
- * range markers come with the profile-window work.
+ * control 101, activation, keys handed on to the image, closing and
+ * destruction with everything the window owns. The frame's messages are in
+ * window_layout.cpp, the range-marker drag in range_marker_drag.cpp.
  */
 #include "window/profile_window.h"
 
@@ -25,6 +25,8 @@
 #include "sampling/statistics.h"
 #include "sampling/stats_display.h"
 #include "window/geometry_commands.h"
+#include "window/range_marker_drag.h"
+#include "window/window_layout.h"
 
 struct ProfileRecord *ProfileFromWindow(HWND window) {
     return (struct ProfileRecord *)GetWindowLongPtrA(window, DWLP_USER);
@@ -57,6 +59,10 @@ static void SetCaption(HWND window) {
 
 static void OnInitDialog(HWND window, struct ProfileRecord *record) {
     RECT client;
+    /* Creation's own moves and sizes (RestoreWindowPos below among them) are not the user's. */
+    suppressSizeMacro = suppressMoveMacro = 1;
+    GetWindowRect(window, &initialWindowRect);
+    markerDragging = 0;
     SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)record);
     SetCaption(window);
     CheckRadioButton(window, GEOMETRY_LINE, GEOMETRY_FREEFORM, record->geometryCtlId);
@@ -65,10 +71,17 @@ static void OnInitDialog(HWND window, struct ProfileRecord *record) {
     record->chartCtlProc = (WNDPROC)GetWindowLongPtrA(GetDlgItem(window, 101), GWLP_WNDPROC);
     if (record->imageClass != 3) EnableMenuItem(GetMenu(window), 1, MF_BYPOSITION | MF_GRAYED);
     record->fullScale = 1;
-    record->statsMode = statsModeDefault;
+    record->statsMode = 0;
+    SetStatsMode(window, record, statsModeDefault);
     RefreshProfileView(window, 0);
     ProfileShowStats(window);
-    if (record->geometryCtlId == GEOMETRY_FREEFORM) HostShowStatus(LoadResString(214));
+    if (record->geometryCtlId == GEOMETRY_FREEFORM) {
+        if (record->tableOn) {
+            record->tableOn = 0;
+            TableClose(GetDlgItem(window, 101));
+        }
+        HostShowStatus(LoadResString(214));
+    }
     GetClientRect(window, &client);
     record->clientRect[0] = client.left, record->clientRect[1] = client.top;
     record->clientRect[2] = client.right, record->clientRect[3] = client.bottom;
@@ -123,6 +136,13 @@ static INT_PTR OnChartColour(HWND window, HDC hdc, HWND control) {
     return (INT_PTR)GetStockObject(NULL_BRUSH);
 }
 
+/* The arrow keys move the geometry on the image wherever the focus is. */
+static INT_PTR OnProfileKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND image = (HWND)HostQueryCall(QueryImageWindow, 0);
+    if (image) SendMessageA(image, message, wParam, lParam);
+    return 1;
+}
+
 VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     struct ProfileRecord *record;
     char statement[64];
@@ -139,6 +159,27 @@ VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPA
             }
             HostQueryCall(QueryNoteActiveWindow, (LPARAM)window);
             return 1;
+        case WM_SIZE:
+            return OnProfileSize(window, wParam);
+        case WM_MOVE:
+            return OnProfileMove(window);
+        case WM_GETMINMAXINFO:
+            return OnProfileMinMaxInfo((MINMAXINFO *)lParam);
+        case WM_SYSCOMMAND:
+            return OnProfileSysCommand(window, wParam);
+        case WM_PAINT:
+            return OnProfilePaint(window);
+        case WM_SETCURSOR:
+            return OnMarkerSetCursor(window);
+        case WM_MOUSEMOVE:
+            return OnMarkerMouseMove(window, lParam);
+        case WM_LBUTTONDOWN:
+            return OnMarkerButtonDown(window);
+        case WM_LBUTTONUP:
+            return OnMarkerButtonUp(window);
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+            return OnProfileKey(message, wParam, lParam);
         case WM_CTLCOLORSTATIC:
             return OnChartColour(window, (HDC)wParam, (HWND)lParam);
         case WM_COMMAND:
