@@ -5,4 +5,5 @@ vo_add_test(chart_tests
   chart_data_test.cpp
   chart_picture_test.cpp
   chart_table_test.cpp
+  chart_paint_test.cpp
   LIBS vohost_internal vo_test_support)

@@ -53,7 +53,7 @@ TEST_F(ChartPictureTest, PlotAreaFollowsTheLastDrawing) {
     ASSERT_TRUE(ChartDraw(chart, canvas.dc, &small, 0, 1));
     RECT a = plotArea(chart);
     EXPECT_TRUE(contains(small, a));
-    EXPECT_EQ(GetPixel(canvas.dc, 10, 20), RGB(0, 0, 0)) << "framed";
+    EXPECT_EQ(GetPixel(canvas.dc, 10, 20), RGB(255, 255, 255)) << "the chart's panel";
     EXPECT_EQ(GetPixel(canvas.dc, a.left + 1, a.bottom - 1), RGB(255, 255, 255));
     EXPECT_EQ(GetPixel(canvas.dc, 210, 170), kUntouched) << "nothing outside";
     ChartDraw(chart, canvas.dc, &moved, 0, 1);
@@ -78,7 +78,7 @@ TEST_F(ChartPictureTest, PictureIsABottomUpDibOfWhatChartDrawPaints) {
     EXPECT_EQ(h->biHeight, 300);
     EXPECT_EQ(h->biBitCount, 32);
     EXPECT_EQ(h->biCompression, static_cast<DWORD>(BI_RGB));
-    EXPECT_EQ(dibPixel(dib, 0, 299), RGB(0, 0, 0)) << "the frame's bottom-left corner";
+    EXPECT_EQ(dibPixel(dib, 0, 299), RGB(255, 255, 255)) << "the panel's bottom-left corner";
     EXPECT_EQ(plotArea(chart).bottom, before.bottom) << "pictures do not move the plot area";
     ChartDraw(chart, canvas.dc, &r, 0, 1);
     int differing = 0;

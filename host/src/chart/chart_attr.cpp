@@ -56,8 +56,9 @@ LONG_PTR getPlotArea(const ChartAttrCall &c) {
     return 0;
 }
 
-// arg 0: the value axis, 1: the distance axis. The drawing will label that
-// axis in calibrated units while the switch is on.
+// arg 0: the value axis, 1: the distance axis. The values reach the chart
+// already calibrated through the data callbacks, so the drawing has nothing
+// to change for the switch; it is kept so that it reads back.
 LONG_PTR setCalibrated(const ChartAttrCall &c) {
     if (c.arg != 0 && c.arg != 1) return -1;
     c.chart.calibrated[c.arg] = c.value != 0;

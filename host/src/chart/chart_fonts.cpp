@@ -1,6 +1,8 @@
 // The chart's fonts, in the dialog face the rest of the host uses.
 #include "chart/chart_fonts.h"
 
+#include <algorithm>
+
 namespace host {
 
 namespace {
@@ -17,5 +19,17 @@ HFONT makeFont(int height, int weight) {
 }  // namespace
 
 ChartFonts::ChartFonts() : title_(makeFont(kTitleHeight, FW_BOLD)), text_(makeFont(kTextHeight, FW_NORMAL)) {}
+
+int textWidth(HDC dc, const std::string &text) {
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+int widestText(HDC dc, const std::vector<std::string> &texts) {
+    int widest = 0;
+    for (const std::string &text : texts) widest = std::max(widest, textWidth(dc, text));
+    return widest;
+}
 
 }  // namespace host

@@ -1,6 +1,10 @@
-// The fonts a chart is drawn with. The layout measures its margins with the
-// same fonts, so what it reserves is what the drawing needs.
+// The fonts a chart is drawn with, and text measured in them. The layout
+// measures its margins with the same fonts, so what it reserves is what the
+// drawing needs.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -20,5 +24,9 @@ private:
     GdiObject<HFONT> title_;
     GdiObject<HFONT> text_;
 };
+
+// Widths in the font selected into the DC; 0 for no texts.
+int textWidth(HDC dc, const std::string &text);
+int widestText(HDC dc, const std::vector<std::string> &texts);
 
 }  // namespace host

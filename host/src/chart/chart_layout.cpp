@@ -1,14 +1,14 @@
-// The chart's layout: the boxes for its parts, from the measured texts.
+// The chart's layout: the boxes for its parts, from the measured texts, and
+// the ticks that fit them.
 #include "chart/chart_layout.h"
 
 #include <algorithm>
-#include <cstring>
+
+#include "chart/chart_axes.h"
 
 namespace host {
 
 namespace {
-
-constexpr int kLegendRowSpacing = 2;
 
 // r limited to b, never inverted.
 RECT inside(const RECT &r, const RECT &b) {
@@ -18,12 +18,6 @@ RECT inside(const RECT &r, const RECT &b) {
     out.right = std::max(out.right, out.left);
     out.bottom = std::max(out.bottom, out.top);
     return out;
-}
-
-int textWidth(HDC dc, const char *text) {
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-    return size.cx;
 }
 
 int lineHeight(HDC dc) {
@@ -56,18 +50,22 @@ ChartLayout layoutChart(const RECT &given, const LayoutMeasures &m) {
     LONG bottom = inner.bottom;
     if (m.xLabel) bottom -= m.textHeight + kChartGap;
 
-    // The top number is centred on the top tick, the distance numbers hang
-    // below the ticks, the last of them centred on the right end.
-    RECT area{inner.left + m.tickNumberWidth + kTickLength + kChartGap, top + m.textHeight / 2,
-              inner.right - m.tickNumberWidth / 2, bottom - m.textHeight - kTickLength - kChartGap / 2};
+    // One pixel on each side of the area is its frame. The value numbers end
+    // a gap short of the ticks, the top one centred on the top row; the
+    // distance numbers hang below the ticks, the last one centred on the
+    // right end.
+    const int frame = 1;
+    RECT area{inner.left + m.valueNumberWidth + kChartGap + kTickLength + frame, top + m.textHeight / 2,
+              inner.right - m.numberOverhang - frame,
+              bottom - m.textHeight - kChartGap / 2 - kTickLength - frame};
     if (m.legendWidth > 0) {
         LONG legendLeft = inner.right - m.legendWidth;
         // A legend wider than the plots it would leave is left out.
         if (legendLeft - 2 * kChartGap - area.left >= m.legendWidth) {
             LONG height =
                 2 * kLegendPadding + m.legendRows * (m.textHeight + kLegendRowSpacing) - kLegendRowSpacing;
-            out.legend = RECT{legendLeft, area.top, inner.right, area.top + height};
-            area.right = legendLeft - 2 * kChartGap;
+            out.legend = RECT{legendLeft, area.top - frame, inner.right, area.top - frame + height};
+            area.right = legendLeft - std::max(2 * kChartGap, m.numberOverhang + kChartGap) - frame;
         }
     }
     out.plotArea = inside(area, inner);
@@ -81,41 +79,55 @@ ChartLayout layoutChart(const RECT &given, const LayoutMeasures &m) {
     return out;
 }
 
-LayoutMeasures measureChart(HDC dc, const ChartFonts &fonts, const Chart &chart) {
+LayoutMeasures measureChart(HDC dc, const ChartFonts &fonts, const ChartContent &content) {
     SavedDc saved(dc);
     LayoutMeasures m;
-    const ChartSpec &settings = chart.settings;
-    if (settings.title[0]) {
+    if (!content.title.empty()) {
         SelectObject(dc, fonts.title());
         m.titleHeight = lineHeight(dc);
     }
     SelectObject(dc, fonts.text());
     m.textHeight = lineHeight(dc);
-    m.tickNumberWidth = textWidth(dc, kTickNumberSample);
-    m.yLabel = settings.yAxisLabel[0] != '\0';
-    m.xLabel = settings.xAxisLabel[0] != '\0';
+    m.yLabel = !content.yLabel.empty();
+    m.xLabel = !content.xLabel.empty();
 
-    int widest = 0, shown = 0;
-    for (HPLOT handle : chart.sequence) {
-        const Plot *plot = chartStore().plot(handle);
-        if (!plot || !isShown(*plot)) continue;
-        widest = std::max(widest, kLegendSwatch + kChartGap + textWidth(dc, plot->settings.name));
-        ++shown;
-    }
-    if (shown > 0) {
-        bool titled = settings.legendTitle[0] != '\0';
-        if (titled) widest = std::max(widest, textWidth(dc, settings.legendTitle));
+    int widest = 0;
+    for (const PlotLine &plot : content.plots)
+        widest = std::max(widest, kLegendSwatch + kChartGap + textWidth(dc, plot.name));
+    if (!content.plots.empty()) {
+        bool titled = !content.legendTitle.empty();
+        if (titled) widest = std::max(widest, textWidth(dc, content.legendTitle));
         m.legendWidth = widest + 2 * kLegendPadding;
-        m.legendRows = shown + (titled ? 1 : 0);
+        m.legendRows = static_cast<int>(content.plots.size()) + (titled ? 1 : 0);
     }
     return m;
 }
 
+ChartLayout planChart(HDC dc, const ChartFonts &fonts, const ChartContent &content, const RECT &bounds) {
+    LayoutMeasures m = measureChart(dc, fonts, content);
+    SavedDc saved(dc);
+    SelectObject(dc, fonts.text());
+    // The area's height does not depend on the numbers' widths: the value
+    // ticks are chosen once. The distance ticks are chosen again for the
+    // final width; their overhang only moves the right end by a few pixels.
+    auto height = [](const ChartLayout &l) { return l.plotArea.bottom - 1 - l.plotArea.top; };
+    auto width = [](const ChartLayout &l) { return l.plotArea.right - 1 - l.plotArea.left; };
+    AxisTicks yTicks = valueTicks(dc, content.y, height(layoutChart(bounds, m)));
+    m.valueNumberWidth = widestText(dc, yTicks.texts);
+    AxisTicks xTicks = distanceTicks(dc, content.x, width(layoutChart(bounds, m)));
+    m.numberOverhang = (widestText(dc, xTicks.texts) + 1) / 2;
+    ChartLayout layout = layoutChart(bounds, m);
+    layout.yTicks = std::move(yTicks);
+    layout.xTicks = distanceTicks(dc, content.x, width(layout));
+    return layout;
+}
+
 RECT currentPlotArea(const Chart &chart) {
     if (chart.drawnRect) return chart.drawnPlotArea;
+    ChartContent content = readChart(chart, false);
     MemoryDc dc;
     ChartFonts fonts;
-    return layoutChart(kDefaultChartRect, measureChart(dc.get(), fonts, chart)).plotArea;
+    return planChart(dc.get(), fonts, content, kDefaultChartRect).plotArea;
 }
 
 }  // namespace host

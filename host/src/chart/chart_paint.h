@@ -4,14 +4,14 @@
 
 #include <windows.h>
 
+#include "chart/chart_content.h"
 #include "chart/chart_fonts.h"
 #include "chart/chart_layout.h"
-#include "chart/chart_store.h"
 
 namespace host {
 
-// Paints the chart laid out as `layout`; the DC's objects, colours and modes
-// are as they were afterwards.
-void paintChart(HDC dc, const Chart &chart, const ChartLayout &layout, const ChartFonts &fonts);
+// Paints what was read of the chart, laid out as `layout` (planChart); the
+// DC's objects, colours, modes and clipping are as they were afterwards.
+void paintChart(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts);
 
 }  // namespace host

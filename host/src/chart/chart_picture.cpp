@@ -66,8 +66,9 @@ HGLOBAL makePicture(const host::Chart &chart, LONG width, LONG height) {
         host::ScopedSelect selected(dc.get(), bitmap.get());
         host::ChartFonts fonts;
         RECT bounds{0, 0, width, height};
-        host::ChartLayout layout = host::layoutChart(bounds, host::measureChart(dc.get(), fonts, chart));
-        host::paintChart(dc.get(), chart, layout, fonts);
+        host::ChartContent content = host::readChart(chart, true);
+        host::ChartLayout layout = host::planChart(dc.get(), fonts, content, bounds);
+        host::paintChart(dc.get(), content, layout, fonts);
     }
     return dibFromSurface(*surface);
 }

@@ -4,11 +4,16 @@
 list(APPEND VO_HOST_SOURCES
   src/chart/chart_api.cpp
   src/chart/chart_attr.cpp
+  src/chart/chart_axes.cpp
+  src/chart/chart_content.cpp
   src/chart/chart_fonts.cpp
   src/chart/chart_layout.cpp
+  src/chart/chart_legend.cpp
   src/chart/chart_paint.cpp
   src/chart/chart_picture.cpp
+  src/chart/chart_plot_lines.cpp
   src/chart/chart_store.cpp
+  src/chart/chart_ticks.cpp
   src/chart/plot_attr.cpp
   src/chart/plot_data.cpp
   src/chart/table_dde.cpp

@@ -1,0 +1,93 @@
+// Reading a chart's shown plots through their data callbacks.
+#include "chart/chart_content.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "chart/plot_data.h"
+
+namespace host {
+
+namespace {
+
+// The lowest and highest finite values seen; low > high while there are none.
+struct Extent {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+
+    void take(double value) {
+        if (!std::isfinite(value)) return;
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    AxisSpan span() const { return low <= high ? axisSpan(low, high) : AxisSpan{}; }
+};
+
+bool holdsDoubles(const PlotSeries &series) {
+    return series.type == PLOTSERIES_DOUBLES && series.data != nullptr;
+}
+
+// Element i of a series. The stride is in bytes and need not keep doubles
+// aligned; a stride of 0 is taken as packed doubles.
+double element(const PlotSeries &series, size_t i) {
+    size_t stride = series.stride ? series.stride : sizeof(double);
+    double value;
+    std::memcpy(&value, reinterpret_cast<const char *>(series.data) + (series.first + i) * stride,
+                sizeof value);
+    return value;
+}
+
+// A plot without values has no points; one without distances is spread one
+// unit per point.
+void readPoints(const PlotDataReply &reply, PlotLine &line) {
+    if (!holdsDoubles(reply.y)) return;
+    const size_t count = reply.count;
+    const bool distances = holdsDoubles(reply.x);
+    line.x.resize(count);
+    line.y.resize(count);
+    for (size_t i = 0; i < count; ++i) {
+        line.x[i] = distances ? element(reply.x, i) : static_cast<double>(i);
+        line.y[i] = element(reply.y, i);
+    }
+}
+
+}  // namespace
+
+ChartContent readChart(const Chart &chart, bool withPoints) {
+    ChartContent content;
+    content.title = chart.settings.title;
+    content.xLabel = chart.settings.xAxisLabel;
+    content.yLabel = chart.settings.yAxisLabel;
+    content.legendTitle = chart.settings.legendTitle;
+    // A callback may reorder the sequence or destroy the chart: walk a copy,
+    // and never look at `chart` again once the first callback has run.
+    const std::vector<HPLOT> sequence = chart.sequence;
+    Extent x, y;
+    for (HPLOT handle : sequence) {
+        const Plot *plot = chartStore().plot(handle);
+        if (!plot || !isShown(*plot)) continue;
+        PlotLine line;
+        line.name = plot->settings.name;
+        line.colour = plot->settings.colour & 0x00FFFFFF;
+        line.frozen = (plot->settings.style & PLOTSTYLE_FROZEN) != 0;
+        PlotDataReply reply;
+        if (!queryPlotData(handle, withPoints ? PLOTDATA_SERIES : PLOTDATA_RANGES, reply)) continue;
+        // Without points the ranges are whatever the reply held before the
+        // call: they say nothing about the plot.
+        if (reply.count > 0) {
+            x.take(reply.xMin);
+            x.take(reply.xMax);
+            y.take(reply.yMin);
+            y.take(reply.yMax);
+        }
+        if (withPoints) readPoints(reply, line);
+        content.plots.push_back(std::move(line));
+    }
+    content.x = x.span();
+    content.y = y.span();
+    return content;
+}
+
+}  // namespace host

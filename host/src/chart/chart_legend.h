@@ -1,0 +1,16 @@
+// The chart's legend: its title, then a line swatch and the name of each
+// shown plot, in drawing order.
+#pragma once
+
+#include <windows.h>
+
+#include "chart/chart_content.h"
+#include "chart/chart_fonts.h"
+#include "chart/chart_layout.h"
+
+namespace host {
+
+// Draws into layout.legend; nothing when the layout left the legend out.
+void drawLegend(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts);
+
+}  // namespace host

@@ -1,0 +1,179 @@
+// Plot lines: points to pixels, the reduction to column extremes, clipping
+// to the plot area and the polylines.
+#include "chart/chart_plot_lines.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "chart/gdi_scope.h"
+
+namespace host {
+
+namespace {
+
+// Far outside any surface, yet small enough that the clipping arithmetic on
+// it stays exact to well under a pixel.
+constexpr double kFarAway = 1e9;
+
+struct Point {
+    double x, y;  // pixel positions; NaN in either breaks the line
+};
+
+bool valid(const Point &p) {
+    return !std::isnan(p.x) && !std::isnan(p.y);
+}
+
+std::vector<Point> pixelPoints(const PlotLine &plot, const AxisScale &x, const AxisScale &y) {
+    std::vector<Point> points(plot.y.size());
+    for (size_t i = 0; i < points.size(); ++i)
+        points[i] = Point{std::clamp(x.pixel(plot.x[i]), -kFarAway, kFarAway),
+                          std::clamp(y.pixel(plot.y[i]), -kFarAway, kFarAway)};
+    return points;
+}
+
+// Each run of points that falls in one column of [left, right] becomes its
+// first point, its lowest, its highest and its last: the segments between
+// them cover the column's pixels from lowest to highest, and the run is
+// joined to its neighbours by its true first and last points.
+std::vector<Point> columnExtremes(const std::vector<Point> &points, double left, double right) {
+    std::vector<Point> out;
+    out.reserve(4 * static_cast<size_t>(right - left + 1) + 2);
+    auto columnOf = [](const Point &p) { return std::round(p.x); };
+    size_t i = 0;
+    while (i < points.size()) {
+        const Point &start = points[i];
+        const double column = columnOf(start);
+        if (!valid(start) || column < left || column > right) {
+            out.push_back(start);
+            ++i;
+            continue;
+        }
+        Point low = start, high = start;
+        size_t j = i + 1;
+        for (; j < points.size() && valid(points[j]) && columnOf(points[j]) == column; ++j) {
+            if (points[j].y < low.y) low = points[j];
+            if (points[j].y > high.y) high = points[j];
+        }
+        out.push_back(start);
+        if (j - i > 1) {
+            out.push_back(low);
+            out.push_back(high);
+            out.push_back(points[j - 1]);
+        }
+        i = j;
+    }
+    return out;
+}
+
+// Liang-Barsky: the part of the segment a-b inside the box; false when none.
+// startCut and endCut tell whether an end was moved onto the box's edge.
+struct Box {
+    double left, top, right, bottom;
+};
+
+bool clipSegment(Point &a, Point &b, const Box &box, bool &startCut, bool &endCut) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    double t0 = 0.0, t1 = 1.0;
+    auto edge = [&](double p, double q) {
+        if (p == 0.0) return q >= 0.0;
+        double r = q / p;
+        if (p < 0.0) {
+            if (r > t1) return false;
+            t0 = std::max(t0, r);
+        } else {
+            if (r < t0) return false;
+            t1 = std::min(t1, r);
+        }
+        return true;
+    };
+    if (!edge(-dx, a.x - box.left) || !edge(dx, box.right - a.x) || !edge(-dy, a.y - box.top) ||
+        !edge(dy, box.bottom - a.y))
+        return false;
+    startCut = t0 > 0.0;
+    endCut = t1 < 1.0;
+    const Point from = a;
+    a = Point{from.x + t0 * dx, from.y + t0 * dy};
+    b = Point{from.x + t1 * dx, from.y + t1 * dy};
+    return true;
+}
+
+// Collects the visible pieces of the line as polylines, one GDI call each.
+class RunDrawer {
+public:
+    RunDrawer(HDC dc, COLORREF colour) : dc_(dc), colour_(colour) {}
+    ~RunDrawer() { finish(); }
+    RunDrawer(const RunDrawer &) = delete;
+    RunDrawer &operator=(const RunDrawer &) = delete;
+
+    // Continues the current run from `from` when it ends there, else starts a new one.
+    void segment(const Point &from, const Point &to) {
+        POINT a = pixel(from);
+        if (run_.empty() || !same(run_.back(), a)) {
+            finish();
+            run_.push_back(a);
+        }
+        POINT b = pixel(to);
+        if (!same(run_.back(), b)) run_.push_back(b);
+    }
+    void finish() {
+        if (run_.size() >= 2) Polyline(dc_, run_.data(), static_cast<int>(run_.size()));
+        // GDI leaves out a line's last pixel, but here it is a data point.
+        if (!run_.empty()) SetPixel(dc_, run_.back().x, run_.back().y, colour_);
+        run_.clear();
+    }
+
+private:
+    static POINT pixel(const Point &p) {
+        return POINT{static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))};
+    }
+    static bool same(const POINT &a, const POINT &b) { return a.x == b.x && a.y == b.y; }
+
+    HDC dc_;
+    COLORREF colour_;
+    std::vector<POINT> run_;
+};
+
+}  // namespace
+
+HPEN createPlotPen(const PlotLine &plot) {
+    return CreatePen(plot.frozen ? PS_DOT : PS_SOLID, 1, plot.colour);
+}
+
+void drawPlotLine(HDC dc, const PlotLine &plot, const RECT &area, const AxisScale &x, const AxisScale &y) {
+    if (plot.y.empty() || plot.x.size() != plot.y.size()) return;
+    SavedDc saved(dc);
+    GdiObject<HPEN> pen(createPlotPen(plot));
+    SelectObject(dc, pen.get());
+    SetBkMode(dc, TRANSPARENT);
+    SetROP2(dc, R2_COPYPEN);
+
+    // Pixel centres: whatever is clipped to this box rounds to a pixel of the area.
+    const Box box{static_cast<double>(area.left), static_cast<double>(area.top),
+                  static_cast<double>(area.right - 1), static_cast<double>(area.bottom - 1)};
+    std::vector<Point> points = pixelPoints(plot, x, y);
+    const size_t columns = static_cast<size_t>(area.right - area.left);
+    if (points.size() > 2 * columns) points = columnExtremes(points, box.left, box.right);
+
+    RunDrawer runs(dc, plot.colour);
+    for (size_t i = 0; i < points.size(); ++i) {
+        if (!valid(points[i])) {
+            runs.finish();
+            continue;
+        }
+        const bool joined = i + 1 < points.size() && valid(points[i + 1]);
+        const bool alone = !joined && (i == 0 || !valid(points[i - 1]));
+        Point a = points[i], b = joined ? points[i + 1] : points[i];
+        if (!joined && !alone) continue;
+        bool startCut = false, endCut = false;
+        if (!clipSegment(a, b, box, startCut, endCut)) {
+            runs.finish();
+            continue;
+        }
+        if (startCut) runs.finish();
+        runs.segment(a, b);
+        if (endCut || alone) runs.finish();
+    }
+}
+
+}  // namespace host
