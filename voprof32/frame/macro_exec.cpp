@@ -21,6 +21,7 @@
 #include "sampling/stats_display.h"
 #include "window/geometry_commands.h"
 #include "window/profile_window.h"
+#include "window/window_layout.h"
 
 #define ARG(i) ((LONG)args[i])
 #define ARG16(i) ((LONG)(WORD)args[i])
@@ -156,12 +157,14 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
                 return SetFreeformPoints(record, (const POINT *)args[3], ARG16(4));
             SetGeometryType(record->profileWnd, record, (WORD)value);
             return 0;
+        case 111:
+            SetStatsMode(record->profileWnd, record, (WORD)value);
+            return 0;
         case 100:
         case 103:
         case 104:
-        case 111:
         case 113:
-            return -5; /* served with the menu commands and the statistics display */
+            return -5; /* colour model, calibrations and the table come with their menu commands */
         default:
             return 0;
     }

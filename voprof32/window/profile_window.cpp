@@ -184,7 +184,9 @@ VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPA
             return OnChartColour(window, (HDC)wParam, (HWND)lParam);
         case WM_COMMAND:
             record = ProfileFromWindow(window);
-            return record ? OnGeometryCommand(window, record, LOWORD(wParam)) : 0;
+            if (!record) return 0;
+            return OnGeometryCommand(window, record, LOWORD(wParam)) ||
+                   OnStatsModeCommand(window, record, LOWORD(wParam));
         case WM_CLOSE:
             DestroyWindow(window);
             return 1;

@@ -185,3 +185,22 @@ INT_PTR OnProfilePaint(HWND window) {
     EndPaint(window, &paint);
     return 1;
 }
+
+/* The two items exclude each other; choosing the item of the mode shown turns
+ * the statistics off. */
+int OnStatsModeCommand(HWND window, struct ProfileRecord *record, WORD id) {
+    char statement[48];
+    WORD mine, other, mode;
+    if (id != 1311 && id != 1313) return 0;
+    mine = id == 1311 ? 1 : 2;
+    other = id == 1311 ? 1313 : 1311;
+    mode = mine;
+    if (record->statsMode == mine)
+        mode = 0;
+    else if (record->statsMode != 0)
+        CheckMenuItem(GetMenu(window), other, MF_BYCOMMAND | MF_UNCHECKED);
+    SetStatsMode(window, record, mode);
+    wsprintfA(statement, "VoProfSetAttr(STATISTICS, %d)", (int)record->statsMode);
+    HostRecordStatement(statement);
+    return 1;
+}

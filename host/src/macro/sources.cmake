@@ -13,4 +13,5 @@ list(APPEND VO_HOST_SOURCES
   src/macro/output_statements.cpp
   src/macro/parser.cpp
   src/macro/pixel_edit.cpp
-  src/macro/statement_table.cpp)
+  src/macro/statement_table.cpp
+  src/macro/window_statements.cpp)
