@@ -73,6 +73,7 @@ TEST_F(SettingsTest, AClosingWindowWritesWhatTheNextOneReads) {
 
 TEST_F(SettingsTest, SaveOptionsDropTheLowByte) {
     write("SaveHeader", "1793");
+    hostWindow = host;  // the window the module asks for the INI path
     LoadProfileSettings(host, nullptr);
     EXPECT_EQ(saveOptions, 0x700);
 }

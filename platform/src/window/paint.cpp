@@ -96,7 +96,8 @@ void paintWindowTree(HWND hwnd) {
         // Windows keeps asking, a headless pump cannot.
         if ((w = findWindow(hwnd))) w->updatePending = false;
     }
-    if (!(w = findWindow(hwnd))) return;
+    // A minimised window shows only its icon: its children are not painted.
+    if (!(w = findWindow(hwnd)) || w->show == ShowState::Minimized) return;
     std::vector<HWND> children = w->children;
     for (auto it = children.rbegin(); it != children.rend(); ++it) paintWindowTree(*it);
 }
@@ -133,7 +134,8 @@ bool windowDrawTarget(HWND hwnd, bool wholeWindow, DrawTarget &out) {
         cur = parent;
     }
     clip = intersect(clip, RECT{0, 0, out.surface->width, out.surface->height});
-    out.clip = isAncestorVisible(*w) || !w->isChild() ? clip : RECT{0, 0, 0, 0};
+    const bool shown = !w->isChild() || (isAncestorVisible(*w) && top->show != ShowState::Minimized);
+    out.clip = shown ? clip : RECT{0, 0, 0, 0};
     return true;
 }
 
