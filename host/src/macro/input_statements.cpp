@@ -5,6 +5,7 @@
 // the mouse perhaps captured, before the next move comes).
 #include <platform/embed.h>
 
+#include "macro/hand_steps.h"
 #include "macro/key_names.h"
 #include "macro/statements.h"
 #include "window/image_window.h"
@@ -24,31 +25,16 @@ POINT onScreen(HWND window, const Statement &s, size_t first) {
     return p;
 }
 
-void moveTo(POINT p) {
-    plat::inputMouseMove(p.x, p.y);
-    plat::pumpMessages();
-}
-
 // One WM_MOUSEMOVE first when the pointer is elsewhere, none when it is already there.
 void moveIfElsewhere(POINT p) {
     POINT now = plat::cursorPosition();
-    if (now.x != p.x || now.y != p.y) moveTo(p);
-}
-
-void press() {
-    plat::inputMouseDown(MouseButton::Left);
-    plat::pumpMessages();
-}
-
-void release() {
-    plat::inputMouseUp(MouseButton::Left);
-    plat::pumpMessages();
+    if (now.x != p.x || now.y != p.y) moveMouseTo(p);
 }
 
 Outcome mouseMove(Context &, const Statement &s) {
     HWND window = activeImageWindow();
     if (!window) return noWindow();
-    moveTo(onScreen(window, s, 0));
+    moveMouseTo(onScreen(window, s, 0));
     return std::nullopt;
 }
 
@@ -56,7 +42,7 @@ Outcome mouseDown(Context &, const Statement &s) {
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveIfElsewhere(onScreen(window, s, 0));
-    press();
+    pressLeft();
     return std::nullopt;
 }
 
@@ -64,7 +50,7 @@ Outcome mouseUp(Context &, const Statement &s) {
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveIfElsewhere(onScreen(window, s, 0));
-    release();
+    releaseLeft();
     return std::nullopt;
 }
 
@@ -73,11 +59,11 @@ Outcome doubleClick(Context &, const Statement &s) {
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveIfElsewhere(onScreen(window, s, 0));
-    press();
-    release();
+    pressLeft();
+    releaseLeft();
     plat::inputDoubleClick(MouseButton::Left);
     plat::pumpMessages();
-    release();
+    releaseLeft();
     return std::nullopt;
 }
 
@@ -85,10 +71,10 @@ Outcome drag(Context &, const Statement &s) {
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     const POINT from = onScreen(window, s, 0), to = onScreen(window, s, 2);
-    moveTo(from);
-    press();
-    moveTo(to);
-    release();
+    moveMouseTo(from);
+    pressLeft();
+    moveMouseTo(to);
+    releaseLeft();
     return std::nullopt;
 }
 

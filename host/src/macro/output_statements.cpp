@@ -8,6 +8,7 @@
 
 #include "core/host_state.h"
 #include "libs/report.h"
+#include "macro/hand_steps.h"
 #include "macro/output_file.h"
 #include "macro/statements.h"
 #include "window/host_window.h"
@@ -31,8 +32,8 @@ Outcome snapshot(Context &, const Statement &s) {
         if (!window) return fail("no image window is open");
         picture = plat::captureWindow(window, true);
     } else if (what == "profile") {
-        HWND window = state().activePluginWindow;
-        if (!window || !IsWindow(window)) return fail("no plug-in window is current");
+        HWND window = currentPluginWindow();
+        if (!window) return fail("no plug-in window is current");
         picture = plat::captureWindow(window, false);
     } else if (what == "screen") {
         picture = plat::captureScreen();
@@ -54,20 +55,15 @@ Outcome clipboardSave(Context &, const Statement &s) {
     return error ? fail(*error, 0) : std::nullopt;
 }
 
-HWND pluginWindow() {
-    HWND window = state().activePluginWindow;
-    return window && IsWindow(window) ? window : nullptr;
-}
-
 Outcome profCommand(Context &, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return fail("no plug-in window is current");
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(wholeArg(s, 0)), 0), 0);
     return std::nullopt;
 }
 
 Outcome ctlText(Context &context, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return fail("no plug-in window is current");
     HWND control = GetDlgItem(window, static_cast<int>(wholeArg(s, 0)));
     if (!control) return fail("the plug-in window has no control " + std::to_string(wholeArg(s, 0)), 0);

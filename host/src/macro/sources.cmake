@@ -3,6 +3,7 @@
 list(APPEND VO_HOST_SOURCES
   src/macro/constants.cpp
   src/macro/data_query.cpp
+  src/macro/hand_steps.cpp
   src/macro/image_statements.cpp
   src/macro/input_statements.cpp
   src/macro/interpreter.cpp

@@ -7,46 +7,26 @@
 
 #include <platform/embed.h>
 
-#include "core/host_state.h"
+#include "macro/hand_steps.h"
 #include "macro/statements.h"
 
 namespace host::macro {
 namespace {
 
-using plat::MouseButton;
-
-HWND pluginWindow() {
-    HWND window = state().activePluginWindow;
-    return window && IsWindow(window) ? window : nullptr;
-}
-
 Outcome noPluginWindow() {
     return fail("no plug-in window is current");
 }
 
-void moveTo(POINT p) {
-    plat::inputMouseMove(p.x, p.y);
-    plat::pumpMessages();
-}
-
-void button(bool down) {
-    if (down)
-        plat::inputMouseDown(MouseButton::Left);
-    else
-        plat::inputMouseUp(MouseButton::Left);
-    plat::pumpMessages();
-}
-
 // A press at `from`, one move to `to`, the release there (screen coordinates).
 void dragOnScreen(POINT from, POINT to) {
-    moveTo(from);
-    button(true);
-    moveTo(to);
-    button(false);
+    moveMouseTo(from);
+    pressLeft();
+    moveMouseTo(to);
+    releaseLeft();
 }
 
 Outcome profMove(Context &, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     if (IsIconic(window) || IsZoomed(window)) return fail("a minimised or maximised window cannot be moved");
     RECT frame{};
@@ -61,7 +41,7 @@ Outcome profMove(Context &, const Statement &s) {
 }
 
 Outcome profSize(Context &, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     if (IsIconic(window) || IsZoomed(window)) return fail("a minimised or maximised window cannot be sized");
     const long width = wholeArg(s, 0), height = wholeArg(s, 1);
@@ -76,7 +56,7 @@ Outcome profSize(Context &, const Statement &s) {
 
 // What the caption buttons send (and the restore of a minimised window's tile).
 Outcome profShow(Context &, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     const std::string &how = textArg(s, 0);
     WPARAM command = how == "minimize"   ? SC_MINIMIZE
@@ -97,16 +77,16 @@ POINT clientOnScreen(HWND window, const Statement &s, size_t first) {
 }
 
 Outcome profClick(Context &, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
-    moveTo(clientOnScreen(window, s, 0));
-    button(true);
-    button(false);
+    moveMouseTo(clientOnScreen(window, s, 0));
+    pressLeft();
+    releaseLeft();
     return std::nullopt;
 }
 
 Outcome profDrag(Context &, const Statement &s) {
-    HWND window = pluginWindow();
+    HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     dragOnScreen(clientOnScreen(window, s, 0), clientOnScreen(window, s, 2));
     return std::nullopt;
