@@ -17,8 +17,6 @@ using namespace chart_test;
 
 namespace {
 
-// ---- Ticks ----------------------------------------------------------------------
-
 struct TickCase {
     double low, high;
     int maxIntervals;
@@ -69,8 +67,6 @@ TEST(ChartTicks, DegenerateRangesGiveAnAxisAroundTheValue) {
     EXPECT_EQ(host::axisTicks(huge, step).texts,
               (std::vector<std::string>{"-1e300", "-5e299", "0", "5e299", "1e300"}));
 }
-
-// ---- Drawing --------------------------------------------------------------------
 
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 160, 0), kBlue = RGB(0, 0, 255);
 constexpr int kWidth = 400, kHeight = 300;

@@ -5,8 +5,6 @@
 namespace controls_test {
 namespace {
 
-constexpr int kId = 100;
-
 class ButtonTest : public ControlsTest {};
 
 TEST_F(ButtonTest, ClickOnPushButtonSendsBnClickedAfterReleasingTheCapture) {

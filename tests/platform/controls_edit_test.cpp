@@ -8,7 +8,6 @@
 namespace controls_test {
 namespace {
 
-constexpr int kId = 100;
 const WPARAM kUpdate = MAKEWPARAM(kId, EN_UPDATE);
 const WPARAM kChange = MAKEWPARAM(kId, EN_CHANGE);
 const WPARAM kMaxText = MAKEWPARAM(kId, EN_MAXTEXT);

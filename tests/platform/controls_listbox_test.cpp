@@ -8,8 +8,6 @@
 namespace controls_test {
 namespace {
 
-constexpr int kId = 100;
-
 class ListBoxTest : public ControlsTest {
 protected:
     HWND makeList(DWORD style, std::initializer_list<const char *> items, RECT r = {10, 10, 160, 110}) {

@@ -5,7 +5,6 @@
 namespace controls_test {
 namespace {
 
-constexpr int kId = 100;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 

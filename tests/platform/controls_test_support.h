@@ -19,6 +19,9 @@ namespace controls_test {
 
 using namespace testing_support;  // ExpectedMsg, MessageLog, sequenceMatches and the row flags
 
+// The id `make` gives a control unless told otherwise.
+constexpr int kId = 100;
+
 // The parent's background, unlike any system colour.
 constexpr COLORREF kParentBackground = RGB(0x12, 0x34, 0x56);
 
@@ -55,7 +58,7 @@ protected:
         current() = nullptr;
     }
 
-    HWND make(const char *cls, DWORD style, const char *text, RECT r = {10, 10, 110, 30}, int id = 100) {
+    HWND make(const char *cls, DWORD style, const char *text, RECT r = {10, 10, 110, 30}, int id = kId) {
         HWND hwnd = CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top,
                                     r.right - r.left, r.bottom - r.top, parent_,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);

@@ -49,8 +49,6 @@ protected:
     std::string path_;
 };
 
-// ---- Reading --------------------------------------------------------------------
-
 TEST_F(IniTest, LooksUpIgnoringCaseThenTrimsAndUnquotes) {
     writeFile("[Window]\n  Width =  640 \t\nq=\"quoted \"\nc='single'\nu=\"unbalanced\nk=1\nk=2\n");
     EXPECT_EQ(get("window", "WIDTH"), "640");
@@ -112,42 +110,33 @@ TEST_F(IniTest, ProfileIntParsesLikeWindows) {
     EXPECT_EQ(GetPrivateProfileIntA("nosection", "k", 5, path_.c_str()), 5u);
 }
 
-// ---- Writing --------------------------------------------------------------------
-
-TEST_F(IniTest, ChangingAValueKeepsEveryOtherByte) {
-    writeFile("; settings\r\n\r\n[Window]\r\n  Width = 640   ; px\r\nHeight=480\r\n\r\n[Other]\r\nx=1");
-    ASSERT_TRUE(WritePrivateProfileStringA("window", "WIDTH", "800", path_.c_str()));
-    EXPECT_EQ(readFile(), "; settings\r\n\r\n[Window]\r\n  Width=800\r\nHeight=480\r\n\r\n[Other]\r\nx=1");
-}
-
-TEST_F(IniTest, NewKeyGoesAfterTheSectionsLastKey) {
-    writeFile("[a]\nk=1\n\n; about b\n[b]\nz=2\n");
-    ASSERT_TRUE(WritePrivateProfileStringA("a", "new", "v", path_.c_str()));
-    EXPECT_EQ(readFile(), "[a]\nk=1\nnew=v\n\n; about b\n[b]\nz=2\n");
-}
-
-TEST_F(IniTest, NewSectionIsAppendedWithTheFilesLineEnding) {
-    writeFile("[a]\nk=1");
-    ASSERT_TRUE(WritePrivateProfileStringA("b", "k", "2", path_.c_str()));
-    EXPECT_EQ(readFile(), "[a]\nk=1\n\n[b]\nk=2\n");
+TEST_F(IniTest, WritesChangeOnlyTheLinesTheyMust) {
+    struct Case {
+        const char *name, *before, *section, *key, *value, *after;
+    };
+    const Case cases[] = {
+        {"a changed value keeps every other byte",
+         "; settings\r\n\r\n[Window]\r\n  Width = 640   ; px\r\nHeight=480\r\n\r\n[Other]\r\nx=1", "window",
+         "WIDTH", "800", "; settings\r\n\r\n[Window]\r\n  Width=800\r\nHeight=480\r\n\r\n[Other]\r\nx=1"},
+        {"a new key goes after the section's last key", "[a]\nk=1\n\n; about b\n[b]\nz=2\n", "a", "new", "v",
+         "[a]\nk=1\nnew=v\n\n; about b\n[b]\nz=2\n"},
+        {"a new section takes the file's line ending", "[a]\nk=1", "b", "k", "2", "[a]\nk=1\n\n[b]\nk=2\n"},
+        {"a null string deletes the key only", "[s]\r\na=1\r\n; keep\r\nb=2\r\n", "S", "A", nullptr,
+         "[s]\r\n; keep\r\nb=2\r\n"},
+        {"a null key deletes the whole section", "[a]\nx=1\n\n[b]\ny=2\n; tail of b\n[c]\nz=3\n", "B",
+         nullptr, nullptr, "[a]\nx=1\n\n[c]\nz=3\n"},
+    };
+    for (const Case &c : cases) {
+        writeFile(c.before);
+        ASSERT_TRUE(WritePrivateProfileStringA(c.section, c.key, c.value, path_.c_str())) << c.name;
+        EXPECT_EQ(readFile(), c.after) << c.name;
+    }
 }
 
 TEST_F(IniTest, WritingCreatesAMissingFileWithCrLf) {
     ASSERT_TRUE(WritePrivateProfileStringA("Prof", "Mode", "2", path_.c_str()));
     EXPECT_EQ(readFile(), "[Prof]\r\nMode=2\r\n");
     EXPECT_EQ(GetPrivateProfileIntA("prof", "mode", 0, path_.c_str()), 2u);
-}
-
-TEST_F(IniTest, NullStringDeletesTheKeyOnly) {
-    writeFile("[s]\r\na=1\r\n; keep\r\nb=2\r\n");
-    ASSERT_TRUE(WritePrivateProfileStringA("S", "A", nullptr, path_.c_str()));
-    EXPECT_EQ(readFile(), "[s]\r\n; keep\r\nb=2\r\n");
-}
-
-TEST_F(IniTest, NullKeyDeletesTheWholeSection) {
-    writeFile("[a]\nx=1\n\n[b]\ny=2\n; tail of b\n[c]\nz=3\n");
-    ASSERT_TRUE(WritePrivateProfileStringA("B", nullptr, nullptr, path_.c_str()));
-    EXPECT_EQ(readFile(), "[a]\nx=1\n\n[c]\nz=3\n");
 }
 
 TEST_F(IniTest, DeletingWhatIsMissingCreatesNoFile) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-// ---- MulDiv -------------------------------------------------------------------------
-
 struct MulDivCase {
     int number, numerator, denominator, expected;
 };
@@ -36,8 +34,6 @@ TEST(MulDiv, UsesA64BitIntermediateAndSignalsFailureWithMinusOne) {
     EXPECT_EQ(MulDiv(INT_MIN, 2, 1), -1);
     EXPECT_EQ(MulDiv(INT_MIN, -1, 1), -1);
 }
-
-// ---- lstr* ----------------------------------------------------------------------------
 
 TEST(Lstr, CopynTruncatesAndAlwaysTerminates) {
     char buf[8];
@@ -75,8 +71,6 @@ TEST(Lstr, CopyConcatenateAndLength) {
     EXPECT_EQ(lstrlenA(nullptr), 0);
     EXPECT_EQ(lstrcatA(buf, nullptr), nullptr);
 }
-
-// ---- wsprintfA ------------------------------------------------------------------------
 
 template <typename... Args>
 std::string format(const char *fmt, Args... args) {

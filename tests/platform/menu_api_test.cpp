@@ -1,13 +1,13 @@
 // The menu API: building menus, by-position and by-command addressing with
 // Windows' recursive search, check and enable return values, ModifyMenuA,
-// GetMenuState of popups, strings, destruction and invalid handles.
+// GetMenuState of popups, strings, destruction and invalid handles
+// (LoadMenuA is tested on compiled resources in resource_module_test.cpp).
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "internal/menu.h"
-#include "internal/resources.h"
 
 namespace {
 
@@ -43,8 +43,6 @@ protected:
 
     HMENU bar = nullptr, file = nullptr, recent = nullptr;
 };
-
-// ---- Building ---------------------------------------------------------------------------
 
 TEST_F(MenuTest, ItemsByPositionWithPopupsReportingMinusOne) {
     EXPECT_EQ(GetMenuItemCount(bar), 2);
@@ -82,8 +80,6 @@ TEST_F(MenuTest, PopupItemsNeedARealMenu) {
     EXPECT_FALSE(AppendMenuA(bar, MF_POPUP, 0, "Null"));
     EXPECT_EQ(GetMenuItemCount(bar), 2);
 }
-
-// ---- Check and enable ------------------------------------------------------------------------
 
 TEST_F(MenuTest, CheckMenuItemReturnsThePreviousState) {
     EXPECT_EQ(CheckMenuItem(bar, 10, MF_BYCOMMAND | MF_CHECKED), static_cast<DWORD>(MF_UNCHECKED));
@@ -129,8 +125,6 @@ TEST_F(MenuTest, APopupItemIsFoundByItsHandleWhenNothingBelowHasThatId) {
     EXPECT_EQ(GetMenuState(file, 3, MF_BYPOSITION) & MF_CHECKED, static_cast<UINT>(MF_CHECKED));
 }
 
-// ---- State and strings ---------------------------------------------------------------------------
-
 TEST_F(MenuTest, GetMenuStateOfAPopupHoldsItsItemCountInTheHighByte) {
     EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION), (4u << 8) | MF_POPUP);
     EXPECT_EQ(GetMenuState(file, 3, MF_BYPOSITION), (2u << 8) | MF_POPUP);
@@ -150,8 +144,6 @@ TEST_F(MenuTest, GetMenuStringTruncatesAndMeasures) {
     EXPECT_STREQ(text, "");
     EXPECT_EQ(GetMenuStringA(bar, 999, text, sizeof text, MF_BYCOMMAND), 0);
 }
-
-// ---- ModifyMenuA -------------------------------------------------------------------------------------
 
 TEST_F(MenuTest, ModifyByCommandKeepsTheIdWhenGivenAgain) {
     CheckMenuItem(bar, 10, MF_BYCOMMAND | MF_CHECKED);
@@ -181,8 +173,6 @@ TEST_F(MenuTest, ModifyAwayFromAPopupDestroysTheOldSubmenu) {
     EXPECT_TRUE(ModifyMenuA(bar, 1, MF_BYPOSITION | MF_POPUP, asId(fresh), "Help again"));
     EXPECT_TRUE(IsMenu(fresh));  // replaced by itself: kept
 }
-
-// ---- Removing and destroying ----------------------------------------------------------------------------
 
 TEST_F(MenuTest, DeleteDestroysTheSubmenuRemoveKeepsIt) {
     EXPECT_TRUE(RemoveMenu(file, 3, MF_BYPOSITION));
@@ -241,9 +231,6 @@ TEST(MenuHandles, HandlesAreNeverReused) {
     DestroyMenu(second);
 }
 
-// ---- The window manager's view
-// ------------------------------------------------------------------------------
-
 TEST_F(MenuTest, MenuItemsAndHighlightForTheMenuBar) {
     const std::vector<plat::MenuItem> *items = plat::menuItems(bar);
     ASSERT_NE(items, nullptr);
@@ -258,44 +245,6 @@ TEST_F(MenuTest, MenuItemsAndHighlightForTheMenuBar) {
     EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION) & MF_HILITE, static_cast<UINT>(MF_HILITE));
     plat::setMenuHighlight(bar, -1);
     EXPECT_EQ(GetMenuState(bar, 0, MF_BYPOSITION) & MF_HILITE, 0u);
-}
-
-// ---- Loading from a template
-// ----------------------------------------------------------------------------------
-
-TEST(MenuLoad, LoadMenuMakesIndependentCopiesOfTheTemplate) {
-    static plat::res::ModuleResources table = [] {
-        plat::res::ModuleResources r;
-        plat::res::MenuTemplateItem view;
-        view.flags = MF_POPUP;
-        view.text = "&View";
-        plat::res::MenuTemplateItem zoom;
-        zoom.flags = MF_CHECKED;
-        zoom.id = 7;
-        zoom.text = "Zoom";
-        view.children.push_back(zoom);
-        plat::res::MenuEntry entry;
-        entry.name = plat::res::ResName::fromArg("TESTMENU");
-        entry.menu.items.push_back(view);
-        r.menus.push_back(entry);
-        return r;
-    }();
-    static const int anchor = 0;
-    HINSTANCE self = plat::res::instanceOf(&anchor);
-    plat::res::registerModule(self, &table);
-    HMENU a = LoadMenuA(self, "TestMenu");
-    HMENU b = LoadMenuA(nullptr, "TESTMENU");
-    ASSERT_NE(a, nullptr);
-    ASSERT_NE(b, nullptr);
-    EXPECT_NE(a, b);
-    EXPECT_EQ(GetMenuState(a, 7, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
-    CheckMenuItem(a, 7, MF_UNCHECKED);
-    EXPECT_EQ(GetMenuState(b, 7, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
-    EXPECT_EQ(itemText(a, 0, MF_BYPOSITION), "&View");
-    EXPECT_EQ(LoadMenuA(self, "OTHER"), nullptr);
-    EXPECT_EQ(LoadMenuA(reinterpret_cast<HINSTANCE>(0x1000), "TESTMENU"), nullptr);
-    DestroyMenu(a);
-    DestroyMenu(b);
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST_F(MenuBarTest, GreyedItemsAndUnknownIdsSendNoCommand) {
     EXPECT_FALSE(plat::chooseMenuItem(hwnd, 1103));
     EXPECT_FALSE(plat::chooseMenuItem(hwnd, 4711));
     plat::pumpMessages();
-    for (const auto &m : log.entries()) EXPECT_NE(m.message, static_cast<UINT>(WM_COMMAND));
+    EXPECT_TRUE(messagesOf(log, WM_COMMAND).empty());
 }
 
 TEST_F(MenuBarTest, OwnerCanGreyAnItemWhileItsPopupOpens) {
@@ -88,20 +88,13 @@ TEST_F(MenuBarTest, MouseOpensThePopupAndChoosesTheItem) {
     GetWindowRect(hwnd, &r);
     // "File" is the first item of the bar, just under the caption.
     int barY = r.top + 4 + GetSystemMetrics(SM_CYCAPTION) + 8;
-    plat::inputMouseMove(r.left + 4 + 10, barY);
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
-    bool opened = false;
-    for (const auto &m : log.entries()) opened |= m.message == WM_INITMENUPOPUP;
-    EXPECT_TRUE(opened);
-    // The first popup item lies just below the bar.
-    plat::inputMouseMove(r.left + 4 + 20, barY + 12 + 8);
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
+    pressAndRelease({r.left + 4 + 10, barY});
+    EXPECT_FALSE(messagesOf(log, WM_INITMENUPOPUP).empty());
+    pressAndRelease({r.left + 4 + 20, barY + 12 + 8});  // the first popup item, just below the bar
     plat::pumpMessages();
-    bool chose = false;
-    for (const auto &m : log.entries()) chose |= m.message == WM_COMMAND && LOWORD(m.wParam) == 1101;
-    EXPECT_TRUE(chose);
+    const auto commands = messagesOf(log, WM_COMMAND);
+    ASSERT_EQ(commands.size(), 1u);
+    EXPECT_EQ(LOWORD(commands[0].wParam), 1101);
 }
 
 }  // namespace

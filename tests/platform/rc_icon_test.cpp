@@ -115,8 +115,8 @@ uint32_t at(const plat::res::ImageData &image, int x, int y) {
 bool maskRule(int x, int y) {
     return (x * 3 + y) % 5 == 0;
 }
-
-// ---- Bit depths ----------------------------------------------------------------------
+const auto zero = [](int, int) { return 0u; };
+const auto none = [](int, int) { return false; };
 
 TEST(RcIconDepths, PalettedImagesUseTheirPaletteAndMask) {
     for (int bits : {1, 4, 8}) {
@@ -193,11 +193,8 @@ TEST(RcIconDepths, PngEntriesAreDecodedWithStraightAlpha) {
     EXPECT_EQ(at(image, 5, 2), 0x80250A14u);  // i = 37
 }
 
-// ---- Choice of entry and hotspots ------------------------------------------------------------
-
 TEST(RcIconChoice, ThirtyTwoPixelsThenMostColours) {
     auto solid = [](uint32_t value) { return [value](int, int) { return value; }; };
-    auto none = [](int, int) { return false; };
     const std::string small = bmpEntry(16, 24, {}, solid(0x111111), none);
     const std::string mono = bmpEntry(32, 1, {0x222222, 0x333333}, solid(1), none);
     const std::string rich = bmpEntry(32, 24, {}, solid(0x444444), none);
@@ -211,8 +208,6 @@ TEST(RcIconChoice, ThirtyTwoPixelsThenMostColours) {
 }
 
 TEST(RcIconChoice, CursorsKeepTheirHotspotIconsUseTheCentre) {
-    auto zero = [](int, int) { return 0u; };
-    auto none = [](int, int) { return false; };
     const std::string entry = bmpEntry(32, 1, {0, 0xFFFFFF}, zero, none);
     const auto cursor = decodeOk(container(2, {{32, 7, 11, entry}}));
     EXPECT_EQ(cursor.hotX, 7);
@@ -222,11 +217,7 @@ TEST(RcIconChoice, CursorsKeepTheirHotspotIconsUseTheCentre) {
     EXPECT_EQ(icon.hotY, 16);
 }
 
-// ---- Damaged files ----------------------------------------------------------------------------
-
 TEST(RcIconErrors, DamagedFilesGiveAReasonNotACrash) {
-    auto zero = [](int, int) { return 0u; };
-    auto none = [](int, int) { return false; };
     const std::string good =
         container(1, {{32, 1, 4, bmpEntry(32, 4, std::vector<uint32_t>(16), zero, none)}});
     EXPECT_EQ(decodeError(""), "not an icon or cursor file");

@@ -46,9 +46,7 @@ plat::res::DialogControl onlyControl(const std::string &statement) {
     return r.dialogs[0].dialog.controls[0];
 }
 
-// ---- Controls and their default styles ---------------------------------------------
-
-TEST(RcControls, EachStatementGetsTheClassAndDefaultStyleOfWindowsRc) {
+TEST(RcControls, EachStatementGetsItsClassAndStyle) {
     struct Case {
         const char *statement;
         const char *className;
@@ -70,6 +68,14 @@ TEST(RcControls, EachStatementGetsTheClassAndDefaultStyleOfWindowsRc) {
         {"EDITTEXT 5, 1, 2, 3, 4", "edit", base | ES_LEFT | WS_BORDER | WS_TABSTOP},
         {"ICON \"APP\", 5, 1, 2, 3, 4", "static", base | SS_ICON},
         {"CONTROL \"t\", 5, \"BUTTON\", BS_CHECKBOX, 1, 2, 3, 4", "button", base | BS_CHECKBOX},
+        // A trailing style adds to the default; NOT removes from it.
+        {"PUSHBUTTON \"t\", 5, 1, 2, 3, 4, WS_DISABLED", "button", base | WS_TABSTOP | WS_DISABLED},
+        {"PUSHBUTTON \"t\", 5, 1, 2, 3, 4, NOT WS_TABSTOP", "button", base},
+        {"CONTROL \"\", 5, \"x\", NOT WS_VISIBLE | WS_BORDER, 1, 2, 3, 4", "x", WS_CHILD | WS_BORDER},
+        // System class names are lower-cased, others kept.
+        {"CONTROL \"\", 5, \"Static\", 0, 1, 2, 3, 4", "static", base},
+        {"CONTROL \"\", 5, EDIT, 0, 1, 2, 3, 4", "edit", base},
+        {"CONTROL \"\", 5, \"ProfileChart\", 0, 1, 2, 3, 4", "ProfileChart", base},
     };
     for (const Case &c : cases) {
         const plat::res::DialogControl control = onlyControl(c.statement);
@@ -81,25 +87,11 @@ TEST(RcControls, EachStatementGetsTheClassAndDefaultStyleOfWindowsRc) {
     }
 }
 
-TEST(RcControls, TrailingStyleIsAddedAndNotRemoves) {
-    EXPECT_EQ(onlyControl("PUSHBUTTON \"t\", 5, 1, 2, 3, 4, WS_DISABLED").style,
-              WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED);
-    EXPECT_EQ(onlyControl("PUSHBUTTON \"t\", 5, 1, 2, 3, 4, NOT WS_TABSTOP").style, WS_CHILD | WS_VISIBLE);
-    EXPECT_EQ(onlyControl("CONTROL \"\", 5, \"x\", NOT WS_VISIBLE | WS_BORDER, 1, 2, 3, 4").style,
-              WS_CHILD | WS_BORDER);
-}
-
 TEST(RcControls, ExtendedStyleFollowsTheStyle) {
     const plat::res::DialogControl control =
         onlyControl("EDITTEXT 5, 1, 2, 3, 4, ES_READONLY, WS_EX_CLIENTEDGE | WS_EX_STATICEDGE");
     EXPECT_EQ(control.style & ES_READONLY, static_cast<DWORD>(ES_READONLY));
     EXPECT_EQ(control.exStyle, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-}
-
-TEST(RcControls, SystemClassNamesAreLowerCasedOthersKept) {
-    EXPECT_EQ(onlyControl("CONTROL \"\", 5, \"Static\", 0, 1, 2, 3, 4").className, "static");
-    EXPECT_EQ(onlyControl("CONTROL \"\", 5, EDIT, 0, 1, 2, 3, 4").className, "edit");
-    EXPECT_EQ(onlyControl("CONTROL \"\", 5, \"ProfileChart\", 0, 1, 2, 3, 4").className, "ProfileChart");
 }
 
 TEST(RcControls, IconControlNamesItsIconAndMayOmitTheSize) {
@@ -108,8 +100,6 @@ TEST(RcControls, IconControlNamesItsIconAndMayOmitTheSize) {
     EXPECT_EQ(byId.cx, 0);
     EXPECT_EQ(onlyControl("ICON appIcon, 5, 1, 2").text, "APPICON");
 }
-
-// ---- Dialogs ---------------------------------------------------------------------------
 
 TEST(RcDialogs, WithoutStyleTheDefaultIsPopupBorderSysmenu) {
     ModuleResources r = compileOk("1 DIALOG 1, 2, 3, 4\nBEGIN\nEND\n");
@@ -143,8 +133,6 @@ TEST(RcDialogs, BracesWorkAsBeginEnd) {
     ModuleResources r = compileOk("1 DIALOG 0, 0, 9, 9 { LTEXT \"a\", 1, 0, 0, 1, 1 }");
     EXPECT_EQ(r.dialogs.at(0).dialog.controls.size(), 1u);
 }
-
-// ---- Expressions, names, macros ------------------------------------------------------------
 
 TEST(RcExpressions, ArithmeticAndBitOperatorsWithCPrecedence) {
     ModuleResources r = compileOk("1 DIALOG 2 + 3 * 4, (2 + 3) * 4, 0x10 | 1, 100 - 1 - 2\nBEGIN\nEND\n");
@@ -213,8 +201,6 @@ TEST(RcPreprocessor, DependenciesListEveryFileRead) {
     EXPECT_EQ(result.dependencies, (std::vector<std::string>{"main.rc", "a.h", "b.h"}));
 }
 
-// ---- String tables and menus -------------------------------------------------------------------
-
 TEST(RcStrings, EscapesDoubledQuotesAndJoinedLiterals) {
     ModuleResources r = compileOk(
         "STRINGTABLE\nBEGIN\n 9, \"a\\tb\\nc\\\\d\\\"e\"\n 8 \"say \"\"hi\"\"\"\n 7 \"one\" \" two\"\n"
@@ -248,41 +234,6 @@ TEST(RcMenus, NestedPopupsSeparatorsAndOptions) {
     EXPECT_EQ(items[1].flags, 0x4000u);
 }
 
-// ---- Broken scripts: the first error, where it is -------------------------------------------------
-
-TEST(RcErrors, UnknownKeywords) {
-    EXPECT_EQ(
-        firstError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n  SLIDER 2, 0, 0, 1, 1\nEND\n"),
-        "main.rc:4: unknown keyword 'SLIDER' in a dialog");
-    EXPECT_EQ(firstError("\n\nX BANANA\n"), "main.rc:3: unknown keyword 'BANANA'");
-    EXPECT_EQ(firstError("M MENU\nBEGIN\n  ITEM \"a\", 1\nEND\n"),
-              "main.rc:3: unknown keyword 'ITEM' in a menu");
-    EXPECT_EQ(firstError("1 VERSIONINFO\n"), "main.rc:1: unsupported resource type VERSIONINFO");
-    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nTITLE \"x\"\nBEGIN\nEND\n"),
-              "main.rc:3: unknown keyword 'TITLE' in a dialog");
-}
-
-TEST(RcErrors, UnterminatedStringAndComment) {
-    EXPECT_EQ(firstError("STRINGTABLE\nBEGIN\n  1 \"no end\nEND\n"), "main.rc:3: unterminated string");
-    EXPECT_EQ(firstError("\n/* open\n\n"), "main.rc:2: unterminated comment");
-}
-
-TEST(RcErrors, MissingEndIsReportedAtTheBlockItLeavesOpen) {
-    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n"),
-              "main.rc:2: missing END for the block opened here");
-    EXPECT_EQ(firstError("M MENU\nBEGIN\n POPUP \"a\"\n BEGIN\n  MENUITEM \"b\", 1\nEND\n"),
-              "main.rc:2: missing END for the block opened here");
-    EXPECT_EQ(firstError("STRINGTABLE\nBEGIN\n 1 \"a\"\n\n2 DIALOG 0, 0, 1, 1\nBEGIN\nEND\n"),
-              "main.rc:2: missing END for the block opened here");
-}
-
-TEST(RcErrors, UndefinedIdentifierNamesTheLineOfUse) {
-    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\nBEGIN\n  PUSHBUTTON \"a\", IDC_NOWHERE, 0, 0, 1, 1\nEND\n"),
-              "main.rc:3: undefined identifier 'IDC_NOWHERE'");
-    EXPECT_EQ(firstError("#define ALIAS UNDEFINED_TOO\nSTRINGTABLE\nBEGIN\n ALIAS \"x\"\nEND\n"),
-              "main.rc:4: undefined identifier 'UNDEFINED_TOO'");
-}
-
 TEST(RcErrors, MissingOrBrokenIconFiles) {
     EXPECT_EQ(firstError("\n1 ICON \"nothere.ico\"\n"), "main.rc:2: cannot open icon file 'nothere.ico'");
     EXPECT_EQ(firstError("1 CURSOR \"bad.cur\"\n", {{"bad.cur", "not a cursor"}}),
@@ -295,31 +246,47 @@ TEST(RcErrors, ErrorsInIncludedFilesNameThatFile) {
     EXPECT_EQ(firstError("#include \"ids.h\"\n", {{"ids.h", "\n#ifdef X\n"}}), "ids.h:2: #if without #endif");
 }
 
-TEST(RcErrors, DuplicatesAndRanges) {
-    EXPECT_EQ(firstError("STRINGTABLE { 1 \"a\" }\nSTRINGTABLE { 1 \"b\" }\n"),
-              "main.rc:2: duplicate string id 1");
-    EXPECT_EQ(firstError("a DIALOG 0,0,1,1 {}\nA DIALOG 0,0,1,1 {}\n"), "main.rc:2: duplicate DIALOG 'A'");
-    EXPECT_EQ(firstError("70000 DIALOG 0,0,1,1 {}\n"),
-              "main.rc:1: resource id 70000 is out of range (0 to 65535)");
-    EXPECT_EQ(firstError("STRINGTABLE { 65536 \"a\" }\n"),
-              "main.rc:1: string id 65536 is out of range (0 to 65535)");
-}
-
-TEST(RcErrors, SyntaxErrors) {
-    EXPECT_EQ(firstError("1 DIALOG 0, 0, 1, 1\n\n2 DIALOG 0, 0, 1, 1 {}\n"),
-              "main.rc:3: expected BEGIN but found '2'");
-    EXPECT_EQ(firstError("STRINGTABLE { 1 \"a\" }\nEND\n"), "main.rc:2: unexpected END");
-    EXPECT_EQ(firstError("1 DIALOG 0, 0 1, 1 {}\n"), "main.rc:1: expected ',' but found '1'");
-    EXPECT_EQ(firstError("STRINGTABLE { 1 / 0 \"a\" }\n"), "main.rc:1: division by zero");
-    EXPECT_EQ(firstError("#define F(x) x\nSTRINGTABLE { F(1) \"a\" }\n"),
-              "main.rc:2: function-like macro 'F' is not supported");
-    EXPECT_EQ(firstError("#define A B\n#define B A\nSTRINGTABLE { A \"a\" }\n"),
-              "main.rc:3: macro 'A' expands recursively");
-    EXPECT_EQ(firstError("\n#endif\n"), "main.rc:2: #endif without #if");
-    EXPECT_EQ(firstError("#error stop here\n"), "main.rc:1: #error stop here");
-    EXPECT_EQ(firstError("\xFF\xFE"
-                         "1\0"),
-              "main.rc:1: UTF-16 text is not supported; save the file as UTF-8");
+TEST(RcErrors, FirstErrorOfEachKindWithItsLine) {
+    const std::pair<std::string, const char *> cases[] = {
+        {"1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n  SLIDER 2, 0, 0, 1, 1\nEND\n",
+         "main.rc:4: unknown keyword 'SLIDER' in a dialog"},
+        {"\n\nX BANANA\n", "main.rc:3: unknown keyword 'BANANA'"},
+        {"M MENU\nBEGIN\n  ITEM \"a\", 1\nEND\n", "main.rc:3: unknown keyword 'ITEM' in a menu"},
+        {"1 VERSIONINFO\n", "main.rc:1: unsupported resource type VERSIONINFO"},
+        {"1 DIALOG 0, 0, 1, 1\nSTYLE WS_POPUP\nTITLE \"x\"\nBEGIN\nEND\n",
+         "main.rc:3: unknown keyword 'TITLE' in a dialog"},
+        {"STRINGTABLE\nBEGIN\n  1 \"no end\nEND\n", "main.rc:3: unterminated string"},
+        {"\n/* open\n\n", "main.rc:2: unterminated comment"},
+        // A missing END is reported at the block it leaves open.
+        {"1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n",
+         "main.rc:2: missing END for the block opened here"},
+        {"M MENU\nBEGIN\n POPUP \"a\"\n BEGIN\n  MENUITEM \"b\", 1\nEND\n",
+         "main.rc:2: missing END for the block opened here"},
+        {"STRINGTABLE\nBEGIN\n 1 \"a\"\n\n2 DIALOG 0, 0, 1, 1\nBEGIN\nEND\n",
+         "main.rc:2: missing END for the block opened here"},
+        // An undefined identifier is reported at its line of use.
+        {"1 DIALOG 0, 0, 1, 1\nBEGIN\n  PUSHBUTTON \"a\", IDC_NOWHERE, 0, 0, 1, 1\nEND\n",
+         "main.rc:3: undefined identifier 'IDC_NOWHERE'"},
+        {"#define ALIAS UNDEFINED_TOO\nSTRINGTABLE\nBEGIN\n ALIAS \"x\"\nEND\n",
+         "main.rc:4: undefined identifier 'UNDEFINED_TOO'"},
+        {"STRINGTABLE { 1 \"a\" }\nSTRINGTABLE { 1 \"b\" }\n", "main.rc:2: duplicate string id 1"},
+        {"a DIALOG 0,0,1,1 {}\nA DIALOG 0,0,1,1 {}\n", "main.rc:2: duplicate DIALOG 'A'"},
+        {"70000 DIALOG 0,0,1,1 {}\n", "main.rc:1: resource id 70000 is out of range (0 to 65535)"},
+        {"STRINGTABLE { 65536 \"a\" }\n", "main.rc:1: string id 65536 is out of range (0 to 65535)"},
+        {"1 DIALOG 0, 0, 1, 1\n\n2 DIALOG 0, 0, 1, 1 {}\n", "main.rc:3: expected BEGIN but found '2'"},
+        {"STRINGTABLE { 1 \"a\" }\nEND\n", "main.rc:2: unexpected END"},
+        {"1 DIALOG 0, 0 1, 1 {}\n", "main.rc:1: expected ',' but found '1'"},
+        {"STRINGTABLE { 1 / 0 \"a\" }\n", "main.rc:1: division by zero"},
+        {"#define F(x) x\nSTRINGTABLE { F(1) \"a\" }\n",
+         "main.rc:2: function-like macro 'F' is not supported"},
+        {"#define A B\n#define B A\nSTRINGTABLE { A \"a\" }\n", "main.rc:3: macro 'A' expands recursively"},
+        {"\n#endif\n", "main.rc:2: #endif without #if"},
+        {"#error stop here\n", "main.rc:1: #error stop here"},
+        {"\xFF\xFE"
+         "1",
+         "main.rc:1: UTF-16 text is not supported; save the file as UTF-8"},
+    };
+    for (const auto &[script, error] : cases) EXPECT_EQ(firstError(script), error) << script;
 }
 
 }  // namespace

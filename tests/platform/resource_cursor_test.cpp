@@ -24,8 +24,6 @@ const ImageData &cursorImage(LPCSTR id) {
     return image ? *image : empty;
 }
 
-// ---- System cursors ---------------------------------------------------------------------
-
 TEST(SystemCursors, EveryIdGivesOneSharedHandle) {
     std::set<HCURSOR> handles;
     for (int id : kCursorIds) {
@@ -105,8 +103,6 @@ TEST(SystemCursors, SizeAllIsBothDoubleArrows) {
     EXPECT_EQ(cursorImage(IDC_SIZE).argb, all.argb);  // the old name of the same cursor
 }
 
-// ---- System icons --------------------------------------------------------------------------------
-
 TEST(SystemIcons, EveryIdGivesA32PixelImageApartFromTheCursors) {
     for (int id : kIconIds) {
         HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(id));
@@ -133,8 +129,6 @@ TEST(SystemIcons, DistinctPicturesForDistinctIds) {
     EXPECT_EQ(pixel(*error, 16, 5) & 0x00FFFFFF, 0xD01010u);     // red disc
     EXPECT_EQ(pixel(*warning, 16, 26) & 0x00FFFFFF, 0xFFD800u);  // yellow triangle
 }
-
-// ---- Current cursor and destruction ------------------------------------------------------------------
 
 TEST(CurrentCursor, SetCursorReturnsThePreviousOne) {
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);

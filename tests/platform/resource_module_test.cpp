@@ -25,8 +25,6 @@ uint32_t pixel(const ImageData &image, int x, int y) {
     return image.argb.at(static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x));
 }
 
-// ---- Instances ------------------------------------------------------------------------
-
 TEST(ResourceInstances, MainInstanceIsTheExecutableThatHoldsTheTables) {
     EXPECT_NE(self(), nullptr);
     EXPECT_EQ(self(), plat::res::mainInstance());
@@ -57,8 +55,6 @@ TEST(ResourceInstances, ResNameFromArgumentsAsLoadFunctionsReceiveThem) {
     EXPECT_FALSE(text.matches(id));
     EXPECT_FALSE(plat::res::ResName::fromArg("#40x").isId);
 }
-
-// ---- Strings ------------------------------------------------------------------------------------
 
 TEST(ResourceStrings, LoadStringCopiesWholeStrings) {
     char buffer[64];
@@ -100,8 +96,6 @@ TEST(ResourceStrings, ZeroLengthBufferReceivesAReadOnlyPointer) {
     EXPECT_EQ(std::string(text, 20), "0123456789abcdefghij");
 }
 
-// ---- Dialogs -------------------------------------------------------------------------------------
-
 TEST(ResourceDialogs, EveryControlKindArrivesWithItsStyle) {
     const plat::res::DialogTemplate *d = plat::res::findDialog(nullptr, MAKEINTRESOURCEA(IDD_ALL_CONTROLS));
     ASSERT_NE(d, nullptr);
@@ -142,8 +136,6 @@ TEST(ResourceDialogs, ExtendedDialogAndNamedDialog) {
     EXPECT_EQ(plat::res::findDialog(nullptr, MAKEINTRESOURCEA(IDM_MAIN)), nullptr);  // a menu, not a dialog
 }
 
-// ---- Menus -------------------------------------------------------------------------------------------
-
 TEST(ResourceMenus, LoadMenuBuildsNestedPopupsFromTheTemplate) {
     HMENU menu = LoadMenuA(self(), MAKEINTRESOURCEA(IDM_MAIN));
     ASSERT_NE(menu, nullptr);
@@ -162,12 +154,17 @@ TEST(ResourceMenus, LoadMenuBuildsNestedPopupsFromTheTemplate) {
     char text[32];
     EXPECT_EQ(GetMenuStringA(menu, IDM_OPEN, text, sizeof text, MF_BYCOMMAND), 15);
     EXPECT_STREQ(text, "&Open...\tCtrl+O");
-    EXPECT_TRUE(DestroyMenu(menu));
+    // Each load is an independent copy of the template; "#id" names the same one.
+    HMENU copy = LoadMenuA(nullptr, ("#" + std::to_string(IDM_MAIN)).c_str());
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy, menu);
+    CheckMenuItem(menu, IDM_ZOOM_IN, MF_BYCOMMAND | MF_UNCHECKED);
+    EXPECT_EQ(GetMenuState(copy, IDM_ZOOM_IN, MF_BYCOMMAND), static_cast<UINT>(MF_CHECKED));
+    EXPECT_TRUE(DestroyMenu(menu) && DestroyMenu(copy));
     EXPECT_FALSE(IsMenu(zoom));
     EXPECT_EQ(LoadMenuA(self(), "NOMENU"), nullptr);
+    EXPECT_EQ(LoadMenuA(reinterpret_cast<HINSTANCE>(0x1000), MAKEINTRESOURCEA(IDM_MAIN)), nullptr);
 }
-
-// ---- Icons and cursors ------------------------------------------------------------------------------
 
 TEST(ResourceImages, FourBitIconUsesThe32PixelEntryWithItsMask) {
     HICON icon = LoadIconA(self(), MAKEINTRESOURCEA(IDI_APP));
@@ -229,8 +226,6 @@ TEST(ResourceImages, ModuleLookupsDoNotMixKindsOrModules) {
     EXPECT_TRUE(DestroyIcon(icon));
     EXPECT_NE(plat::iconImage(icon), nullptr);  // shared icons stay valid
 }
-
-// ---- Registration ---------------------------------------------------------------------------------------
 
 TEST(ResourceRegistry, SeveralTablesOfOneModuleAreAllSearched) {
     static plat::res::ModuleResources extra;

@@ -49,6 +49,20 @@ HWND makeChild(HWND parent, DWORD style, int x, int y, int cx, int cy, int id, c
                            reinterpret_cast<HMENU>(static_cast<intptr_t>(id)), nullptr, nullptr);
 }
 
+void pressAndRelease(POINT from, std::initializer_list<POINT> path) {
+    plat::inputMouseMove(from.x, from.y);
+    plat::inputMouseDown(plat::MouseButton::Left);
+    for (POINT p : path) plat::inputMouseMove(p.x, p.y);
+    plat::inputMouseUp(plat::MouseButton::Left);
+}
+
+std::vector<plat::SpyMessage> messagesOf(const MessageLog &log, UINT message) {
+    std::vector<plat::SpyMessage> out;
+    for (const plat::SpyMessage &m : log.entries())
+        if (m.message == message) out.push_back(m);
+    return out;
+}
+
 void destroyAllWindows() {
     for (HWND hwnd : made)
         if (IsWindow(hwnd)) DestroyWindow(hwnd);

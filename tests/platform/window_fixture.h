@@ -3,7 +3,9 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include <windows.h>
 
@@ -20,6 +22,11 @@ void registerTestClasses();
 HWND makeTopLevel(DWORD style, int x, int y, int cx, int cy, const char *cls = "TestWindow");
 HWND makeChild(HWND parent, DWORD style, int x, int y, int cx, int cy, int id,
                const char *cls = "TestWindow");
+
+// The left button pressed at a screen point, moved along `path`, released at its end.
+void pressAndRelease(POINT from, std::initializer_list<POINT> path = {});
+// The logged messages of one kind, in order.
+std::vector<plat::SpyMessage> messagesOf(const MessageLog &log, UINT message);
 
 // Destroys every top-level window made with makeTopLevel, so tests start from an empty screen.
 void destroyAllWindows();

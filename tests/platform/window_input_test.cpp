@@ -44,8 +44,8 @@ TEST_F(InputTest, ClickActivatesWithClickActiveBeforeTheButtonMessage) {
     log.clear();
     SetActiveWindow(a);
     bool sawCodeActivation = false;
-    for (const auto &m : log.entries())
-        sawCodeActivation |= m.hwnd == a && m.message == WM_ACTIVATE && LOWORD(m.wParam) == WA_ACTIVE;
+    for (const auto &m : messagesOf(log, WM_ACTIVATE))
+        sawCodeActivation |= m.hwnd == a && LOWORD(m.wParam) == WA_ACTIVE;
     EXPECT_TRUE(sawCodeActivation);
 }
 
@@ -64,9 +64,7 @@ TEST_F(InputTest, ChildAsksItsParentAboutMouseActivation) {
     });
     POINT p{20, 20};
     ClientToScreen(child, &p);
-    plat::inputMouseMove(p.x, p.y);
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
+    pressAndRelease(p);
     EXPECT_EQ(parentAsked, 1);
     EXPECT_EQ(GetActiveWindow(), other) << "MA_NOACTIVATE from the parent keeps the activation where it was";
 }
@@ -107,16 +105,13 @@ TEST_F(InputTest, DoubleClickNeedsTheClassStyle) {
     MessageLog log;
     log.watch(withStyle);
     log.watch(without);
-    plat::inputMouseMove(100, 100);
-    plat::inputDoubleClick(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
-    plat::inputMouseMove(500, 100);
-    plat::inputDoubleClick(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
-    std::vector<UINT> clicks;
-    for (const auto &m : log.entries())
-        if (m.message == WM_LBUTTONDBLCLK || m.message == WM_LBUTTONDOWN) clicks.push_back(m.message);
-    EXPECT_EQ(clicks, (std::vector<UINT>{WM_LBUTTONDBLCLK, WM_LBUTTONDOWN}));
+    for (int x : {100, 500}) {
+        plat::inputMouseMove(x, 100);
+        plat::inputDoubleClick(plat::MouseButton::Left);
+        plat::inputMouseUp(plat::MouseButton::Left);
+    }
+    const auto down = messagesOf(log, WM_LBUTTONDOWN), dbl = messagesOf(log, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(down.size() == 1 && down[0].hwnd == without && dbl.size() == 1 && dbl[0].hwnd == withStyle);
 }
 
 TEST_F(InputTest, TransparentAndDisabledChildrenPassClicksToTheParent) {
@@ -133,14 +128,10 @@ TEST_F(InputTest, TransparentAndDisabledChildrenPassClicksToTheParent) {
     log.watch(off);
     for (POINT p : {POINT{50, 50}, POINT{200, 50}}) {
         ClientToScreen(top, &p);
-        plat::inputMouseMove(p.x, p.y);
-        plat::inputMouseDown(plat::MouseButton::Left);
-        plat::inputMouseUp(plat::MouseButton::Left);
+        pressAndRelease(p);
     }
-    std::vector<HWND> targets;
-    for (const auto &m : log.entries())
-        if (m.message == WM_LBUTTONDOWN) targets.push_back(m.hwnd);
-    EXPECT_EQ(targets, (std::vector<HWND>{top, top}));
+    const auto presses = messagesOf(log, WM_LBUTTONDOWN);
+    EXPECT_TRUE(presses.size() == 2 && presses[0].hwnd == top && presses[1].hwnd == top);
 }
 
 TEST_F(InputTest, DisabledTopLevelBeepsAndGetsNothing) {
@@ -149,11 +140,9 @@ TEST_F(InputTest, DisabledTopLevelBeepsAndGetsNothing) {
     MessageLog log;
     log.watch(top);
     int beeps = plat::beepCount();
-    plat::inputMouseMove(100, 100);
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
+    pressAndRelease({100, 100});
     EXPECT_EQ(plat::beepCount(), beeps + 1);
-    for (const auto &m : log.entries()) EXPECT_NE(m.message, static_cast<UINT>(WM_LBUTTONDOWN));
+    EXPECT_TRUE(messagesOf(log, WM_LBUTTONDOWN).empty());
 }
 
 TEST_F(InputTest, KeysGoToTheFocusAndModifiersShowInKeyState) {
@@ -183,10 +172,9 @@ TEST_F(InputTest, ClickWindowPressesAtTheCentre) {
     MessageLog log;
     log.watch(child);
     EXPECT_TRUE(plat::clickWindow(child));
-    std::vector<LPARAM> where;
-    for (const auto &m : log.entries())
-        if (m.message == WM_LBUTTONDOWN || m.message == WM_LBUTTONUP) where.push_back(m.lParam);
-    EXPECT_EQ(where, (std::vector<LPARAM>{MAKELPARAM(20, 10), MAKELPARAM(20, 10)}));
+    const auto down = messagesOf(log, WM_LBUTTONDOWN), up = messagesOf(log, WM_LBUTTONUP);
+    ASSERT_TRUE(down.size() == 1 && up.size() == 1);
+    EXPECT_TRUE(down[0].lParam == MAKELPARAM(20, 10) && up[0].lParam == MAKELPARAM(20, 10));
     EXPECT_FALSE(plat::clickWindow(reinterpret_cast<HWND>(0x1234)));
 }
 

@@ -11,10 +11,8 @@ namespace {
 class LifecycleTest : public WindowTest {};
 
 TEST_F(LifecycleTest, CreationSendsWindowsOrder) {
-    registerTestClasses();
     MessageLog log;
-    HWND hwnd = CreateWindowExA(0, "TestWindow", "T", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
-                                nullptr, nullptr);
+    HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW, 10, 10, 200, 100);
     ASSERT_TRUE(hwnd);
     static const std::vector<ExpectedMsg> seq = {
         {WM_GETMINMAXINFO, kSent, 0, 0, "CreateWindowExA, sizeable window"},
@@ -25,7 +23,6 @@ TEST_F(LifecycleTest, CreationSendsWindowsOrder) {
         {WM_MOVE, kSent, 0, 0, "CreateWindowExA"},
     };
     EXPECT_TRUE(sequenceMatches(log.entries(), seq, hwnd));
-    DestroyWindow(hwnd);
 }
 
 TEST_F(LifecycleTest, DestroyGoesParentFirstThenFreesChildrenFirst) {
@@ -127,10 +124,9 @@ TEST_F(LifecycleTest, EnableWindowReportsThePreviousStateAndSendsWmEnable) {
     EXPECT_FALSE(EnableWindow(hwnd, FALSE));
     EXPECT_TRUE(EnableWindow(hwnd, FALSE)) << "was disabled already";
     EXPECT_TRUE(EnableWindow(hwnd, TRUE));
-    std::vector<UINT> enables;
-    for (const auto &m : log.entries())
-        if (m.message == WM_ENABLE) enables.push_back(static_cast<UINT>(m.wParam));
-    EXPECT_EQ(enables, (std::vector<UINT>{FALSE, TRUE})) << "WM_ENABLE only on a change";
+    const auto enables = messagesOf(log, WM_ENABLE);
+    ASSERT_EQ(enables.size(), 2u) << "WM_ENABLE only on a change";
+    EXPECT_TRUE(enables[0].wParam == FALSE && enables[1].wParam == TRUE);
 }
 
 }  // namespace

@@ -57,19 +57,18 @@ TEST_F(PaintTest, ParentPaintsBeforeChildrenAndInvalidatesThem) {
     RECT part{0, 0, 40, 40};
     InvalidateRect(top, &part, FALSE);
     plat::pumpMessages();
-    std::vector<HWND> painted;
-    for (const auto &m : log.entries())
-        if (m.message == WM_PAINT) painted.push_back(m.hwnd);
-    EXPECT_EQ(painted, (std::vector<HWND>{top, child})) << "only the child under the area is repainted";
+    auto painted = [&] {
+        std::vector<HWND> out;
+        for (const auto &m : messagesOf(log, WM_PAINT)) out.push_back(m.hwnd);
+        return out;
+    };
+    EXPECT_EQ(painted(), (std::vector<HWND>{top, child})) << "only the child under the area is repainted";
 
     SetWindowLongPtrA(top, GWL_STYLE, GetWindowLongPtrA(top, GWL_STYLE) | WS_CLIPCHILDREN);
     log.clear();
     InvalidateRect(top, nullptr, FALSE);
     plat::pumpMessages();
-    painted.clear();
-    for (const auto &m : log.entries())
-        if (m.message == WM_PAINT) painted.push_back(m.hwnd);
-    EXPECT_EQ(painted, (std::vector<HWND>{top})) << "WS_CLIPCHILDREN keeps children out";
+    EXPECT_EQ(painted(), (std::vector<HWND>{top})) << "WS_CLIPCHILDREN keeps children out";
 }
 
 TEST_F(PaintTest, ChildDrawingLandsAtItsPlaceInTheTopLevelSurface) {

@@ -2,8 +2,6 @@
 // WM_SYSCOMMAND send, and where the window ends up.
 #include "window_fixture.h"
 
-#include <algorithm>
-
 #include <platform/embed.h>
 
 using namespace testing_support;
@@ -66,10 +64,8 @@ TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
 
     log.clear();
     ShowWindow(hwnd, SW_SHOWMINIMIZED);
-    std::vector<UINT> got = log.messages();
-    auto size = std::find(got.begin(), got.end(), static_cast<UINT>(WM_SIZE));
-    ASSERT_NE(size, got.end());
-    EXPECT_EQ(log.entries()[size - got.begin()].wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
+    ASSERT_EQ(messagesOf(log, WM_SIZE).size(), 1u);
+    EXPECT_EQ(messagesOf(log, WM_SIZE)[0].wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
     EXPECT_TRUE(IsIconic(hwnd));
     GetWindowRect(hwnd, &r);
     EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXMINIMIZED));
@@ -113,10 +109,7 @@ TEST_F(ShowTest, MinimumTrackingSizeHoldsForCodeAndForFrameDrags) {
 
     // Drag the bottom-right corner far up and left: the frame stops at the minimum.
     SetWindowPos(hwnd, nullptr, 100, 100, 400, 300, SWP_NOZORDER);
-    plat::inputMouseMove(499, 399);
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseMove(200, 200);
-    plat::inputMouseUp(plat::MouseButton::Left);
+    pressAndRelease({499, 399}, {{200, 200}});
     GetWindowRect(hwnd, &r);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.right - r.left, 250);
@@ -127,27 +120,15 @@ TEST_F(ShowTest, FrameDragSizesOnEveryStepAndCaptionDragMoves) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
     MessageLog log;
     log.watch(hwnd);
-    plat::inputMouseMove(499, 250);  // right edge
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseMove(509, 250);
-    plat::inputMouseMove(519, 250);
-    plat::inputMouseUp(plat::MouseButton::Left);
-    int sizes = 0, moves = 0;
-    for (const auto &m : log.entries()) {
-        sizes += m.message == WM_SIZE;
-        moves += m.message == WM_MOVE;
-    }
-    EXPECT_EQ(sizes, 2);
-    EXPECT_EQ(moves, 0) << "the left edge stayed put";
+    pressAndRelease({499, 250}, {{509, 250}, {519, 250}});  // the right edge
+    EXPECT_EQ(messagesOf(log, WM_SIZE).size(), 2u);
+    EXPECT_TRUE(messagesOf(log, WM_MOVE).empty()) << "the left edge stayed put";
     EXPECT_EQ(log.entries().back().message, static_cast<UINT>(WM_EXITSIZEMOVE));
     RECT r;
     GetWindowRect(hwnd, &r);
     EXPECT_EQ(r.right, 520);
 
-    plat::inputMouseMove(200, 110);  // caption
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseMove(230, 150);
-    plat::inputMouseUp(plat::MouseButton::Left);
+    pressAndRelease({200, 110}, {{230, 150}});  // the caption
     GetWindowRect(hwnd, &r);
     EXPECT_EQ(r.left, 130);
     EXPECT_EQ(r.top, 140);
@@ -161,11 +142,9 @@ TEST_F(ShowTest, CaptionButtonsSendSysCommands) {
     RECT r;
     GetWindowRect(hwnd, &r);
     // The maximise box is the second box from the right of the caption.
-    plat::inputMouseMove(r.right - 4 - 2 - 16 - 2 - 8, r.top + 4 + 8);
-    plat::inputMouseDown(plat::MouseButton::Left);
-    plat::inputMouseUp(plat::MouseButton::Left);
+    pressAndRelease({r.right - 4 - 2 - 16 - 2 - 8, r.top + 4 + 8});
     bool sawMaximise = false;
-    for (const auto &m : log.entries()) sawMaximise |= m.message == WM_SYSCOMMAND && m.wParam == SC_MAXIMIZE;
+    for (const auto &m : messagesOf(log, WM_SYSCOMMAND)) sawMaximise |= m.wParam == SC_MAXIMIZE;
     EXPECT_TRUE(sawMaximise);
     EXPECT_TRUE(IsZoomed(hwnd));
 }
