@@ -264,3 +264,48 @@ TEST_F(MouseTest, LongPolylinesAreRecordedTenVerticesAStatement) {
 }
 
 }  // namespace
+
+namespace {
+
+// Many events in a fixed pseudo-random order on every geometry: nothing
+// crashes, a released button leaves the mouse free, and every adopted geometry
+// lies on the image.
+TEST_F(MouseTest, RandomEventSequencesKeepTheGeometryOnTheImage) {
+    static const UINT kMessages[] = {WM_MOUSEMOVE, WM_MOUSEMOVE,     WM_MOUSEMOVE, WM_LBUTTONDOWN,
+                                     WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_KEYDOWN,   WM_KEYUP};
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    for (WORD type : {GEOMETRY_LINE, GEOMETRY_CIRCLE, GEOMETRY_FREEFORM}) {
+        SendMessageA(r->profileWnd, WM_COMMAND, type, 0);
+        for (WORD thick = 0; thick < (type == GEOMETRY_LINE ? 3 : 1); ++thick) {
+            if (type == GEOMETRY_LINE) SendMessageA(r->profileWnd, WM_COMMAND, 1303 + thick, 0);
+            for (int i = 0; i < 400; ++i) {
+                UINT message = kMessages[next(8)];
+                plat::setModifierState(next(4) == 0, false);
+                if (message == WM_KEYDOWN || message == WM_KEYUP)
+                    ProfileClientProc(window, 0, 1, message, VK_LEFT + next(4), 0);
+                else
+                    send(message, static_cast<LONG>(next(120)),
+                         static_cast<LONG>(next(80)));  // the client area
+                if (message == WM_LBUTTONUP && r->geometryCtlId != GEOMETRY_FREEFORM) {
+                    EXPECT_EQ(GetCapture(), nullptr);
+                }
+                if (r->dragging) continue;
+                const std::string where =
+                    "type " + std::to_string(type) + " thick " + std::to_string(thick) + " event " +
+                    std::to_string(i) + ": " + std::to_string(r->geometry[0]) + " " +
+                    std::to_string(r->geometry[1]) + " " + std::to_string(r->geometry[2]) + " " +
+                    std::to_string(r->geometry[3]);
+                for (int k : {0, 2}) ASSERT_TRUE(r->geometry[k] >= 0 && r->geometry[k] < 120) << where;
+                for (int k : {1, 3}) ASSERT_TRUE(r->geometry[k] >= 0 && r->geometry[k] < 80) << where;
+            }
+            send(WM_LBUTTONUP, 0, 0);
+        }
+    }
+    EXPECT_LE(r->freeformCount, FREEFORM_ENTRY_LIMIT);
+}
+
+}  // namespace
