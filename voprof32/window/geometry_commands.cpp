@@ -162,7 +162,8 @@ void BringNextChannelForward(HWND window, struct ProfileRecord *record) {
     DWORD plot = 0;
     int step;
     if (!record->chartHandle) return;
-    for (step = 0; step < 3; step++) ChartAttr(record->chartHandle, CHARTATTR_NEXTPLOT, (LONG_PTR)plot, 0, &plot);
+    for (step = 0; step < 3; step++)
+        ChartAttr(record->chartHandle, CHARTATTR_NEXTPLOT, (LONG_PTR)plot, 0, &plot);
     ChartAttr(record->chartHandle, CHARTATTR_SET | CHARTATTR_TOHEAD, (LONG_PTR)plot, 0, 0);
     Replot(window, 0);
 }
