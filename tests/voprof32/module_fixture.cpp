@@ -5,6 +5,8 @@
 
 #include <platform/embed.h>
 
+#include <chartw32.h>
+
 #include "core/host_state.h"
 #include "core/image_store.h"
 #include "image/synthetic_image.h"
@@ -14,6 +16,28 @@
 #include "window/image_window.h"
 
 namespace testing_support {
+
+uint32_t windowPixel(HWND window, int x, int y) {
+    auto image = plat::captureWindow(window, true);
+    return image ? image->pixels[static_cast<size_t>(y) * image->width + x] : 0xDEAD;
+}
+
+ChartCanvas::ChartCanvas(DWORD chart) {
+    HDC screen = GetDC(nullptr);
+    dc = CreateCompatibleDC(screen);
+    bitmap = CreateCompatibleBitmap(screen, 400, 300);
+    ReleaseDC(nullptr, screen);
+    SelectObject(dc, bitmap);
+    RECT all{0, 0, 400, 300};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ChartDraw(chart, dc, &all, 0, 1);
+    ChartAttr(chart, CHARTATTR_PLOTAREA, 0, 0, area);
+}
+
+ChartCanvas::~ChartCanvas() {
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
 
 void ModuleTest::SetUpTestSuite() {
     DllMain(GetModuleHandleA(nullptr), DLL_PROCESS_ATTACH, nullptr);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,20 @@
 #include "frame/profile_record.h"
 
 namespace testing_support {
+
+// A pixel of a window's client area as the screen shows it (0xDEAD when it cannot be captured).
+uint32_t windowPixel(HWND window, int x, int y);
+
+// A chart drawn into a white 400 x 300 bitmap, with the plot area it reports.
+struct ChartCanvas {
+    explicit ChartCanvas(DWORD chart);
+    ~ChartCanvas();
+    ChartCanvas(const ChartCanvas &) = delete;
+    ChartCanvas &operator=(const ChartCanvas &) = delete;
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    LONG area[4] = {0, 0, 0, 0};
+};
 
 class ModuleTest : public ::testing::Test {
 protected:

@@ -55,10 +55,7 @@ protected:
         r->freeformState = 0;
         r->freeformCount = 0;
     }
-    uint32_t px(int x, int y) {
-        auto image = plat::captureWindow(window, true);
-        return image ? image->pixels[static_cast<size_t>(y) * image->width + x] : 0xDEAD;
-    }
+    uint32_t px(int x, int y) { return testing_support::windowPixel(window, x, y); }
 };
 
 using Geometry = std::vector<LONG>;

@@ -26,10 +26,7 @@ protected:
         ASSERT_NE(r, nullptr);
         plat::pumpMessages();
     }
-    uint32_t px(int x, int y) {
-        auto image = plat::captureWindow(window, true);
-        return image ? image->pixels[static_cast<size_t>(y) * image->width + x] : 0xDEAD;
-    }
+    uint32_t px(int x, int y) { return testing_support::windowPixel(window, x, y); }
 };
 
 TEST_F(OverlayTest, LiveLineIsWhiteBetweenBlackFlanksWithASquareAtItsLeftEnd) {

@@ -29,23 +29,12 @@ protected:
         EXPECT_EQ(ProfileDataProc(kind, plot, &out), &out);
         return out;
     }
-    // Colours found inside the plot area of the chart drawn into a 400 x 300 bitmap.
+    // Colours found inside the plot area of the chart.
     std::vector<COLORREF> drawnColours() {
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 300);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ old = SelectObject(dc, bitmap);
-        RECT all{0, 0, 400, 300};
-        ChartDraw(r->chartHandle, dc, &all, 0, 1);
-        LONG area[4];
-        ChartAttr(r->chartHandle, CHARTATTR_PLOTAREA, 0, 0, area);
+        testing_support::ChartCanvas canvas(r->chartHandle);
         std::vector<COLORREF> found;
-        for (int y = area[1]; y < area[3]; ++y)
-            for (int x = area[0]; x < area[2]; ++x) found.push_back(GetPixel(dc, x, y));
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+        for (int y = canvas.area[1]; y < canvas.area[3]; ++y)
+            for (int x = canvas.area[0]; x < canvas.area[2]; ++x) found.push_back(GetPixel(canvas.dc, x, y));
         return found;
     }
     static bool has(const std::vector<COLORREF> &colours, COLORREF c) {

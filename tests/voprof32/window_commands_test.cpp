@@ -91,16 +91,9 @@ TEST_F(WindowCommandsTest, ChannelButtonBringsTheNextChannelToTheFront) {
 
 TEST_F(WindowCommandsTest, RangeMarkersAreXorStrokesOnOddAndEvenColumns) {
     open("gray8");
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 400, 300);
-    ReleaseDC(nullptr, screen);
-    SelectObject(dc, bitmap);
-    RECT all{0, 0, 400, 300};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    ChartDraw(r->chartHandle, dc, &all, 0, 1);
-    LONG area[4];
-    ChartAttr(r->chartHandle, CHARTATTR_PLOTAREA, 0, 0, area);
+    testing_support::ChartCanvas canvas(r->chartHandle);
+    HDC dc = canvas.dc;
+    const LONG *area = canvas.area;
     std::vector<COLORREF> before;
     for (int x = 0; x < 400; ++x) before.push_back(GetPixel(dc, x, area[1] + 10));
     r->rangeMarkers[0] = 0;
@@ -116,8 +109,6 @@ TEST_F(WindowCommandsTest, RangeMarkersAreXorStrokesOnOddAndEvenColumns) {
     ProfileDrawRangeMarker(dc, r, 1);
     ProfileDrawRangeMarker(dc, r, 0);
     for (int x = 0; x < 400; ++x) ASSERT_EQ(GetPixel(dc, x, y), before[x]) << "drawn twice: gone, x " << x;
-    DeleteDC(dc);
-    DeleteObject(bitmap);
 }
 
 }  // namespace
