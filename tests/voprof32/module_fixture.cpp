@@ -10,6 +10,7 @@
 #include "core/host_state.h"
 #include "core/image_store.h"
 #include "image/synthetic_image.h"
+#include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "window/host_window.h"

@@ -8,6 +8,7 @@
 
 #include "overlay/overlay.h"
 #include "sampling/profile_sampling.h"
+#include "window/reference_freeze.h"
 
 using testing_support::ModuleTest;
 

@@ -9,6 +9,7 @@
 #include "chart/profile_chart.h"
 #include "module_fixture.h"
 #include "sampling/profile_sampling.h"
+#include "window/reference_freeze.h"
 
 using testing_support::ModuleTest;
 

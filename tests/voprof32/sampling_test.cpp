@@ -6,8 +6,10 @@
 #include <cmath>
 
 #include "core/image_store.h"
+#include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
 #include "window/image_window.h"
+#include "window/reference_freeze.h"
 
 using testing_support::ModuleTest;
 

@@ -14,8 +14,6 @@
 #include "frame/resource_strings.h"
 
 #define IDC_ORDER_LIST 201
-#define IDC_ORDER_UP 1001
-#define IDC_ORDER_DOWN 1002
 
 static void OrderUpdateButtons(HWND dialog, LRESULT row) {
     if (row < 0 || row > 2) return;
@@ -77,7 +75,7 @@ static void ApplyOrder(HWND dialog, struct ProfileRecord *record) {
             HPLOT plot;
             text[0] = 0;
             SendMessageA(list, LB_GETTEXT, (WPARAM)row, (LPARAM)text);
-            if (pass == 0) strncat(text, LoadResString(80), sizeof text - strlen(text) - 1);
+            if (pass == 0) strncat(text, LoadResString(IDS_FREEZE_SUFFIX), sizeof text - strlen(text) - 1);
             plot = ProfileFindPlot(record, text);
             if (plot) ChartAttr(record->chartHandle, CHARTATTR_SET | CHARTATTR_TOHEAD, plot, 0, 0);
         }

@@ -18,8 +18,14 @@ static const COLORREF kLiveColours[3] = {0x0000FF, 0x00FF00, 0xFF0000};
 static const COLORREF kFrozenColours[3] = {0xFF00FF, 0x008000, 0xFFFF00};
 
 /* String ids of the live and frozen names of each colour model, by channel. */
-static const WORD kLiveNames[4][3] = {{200, 201, 202}, {203, 204, 205}, {203, 204, 208}, {81, 82, 83}};
-static const WORD kFrozenNames[4][3] = {{1, 2, 3}, {84, 85, 86}, {84, 85, 87}, {88, 89, 90}};
+static const WORD kLiveNames[4][3] = {{IDS_RED, IDS_GREEN, IDS_BLUE},
+                                      {IDS_HUE, IDS_SATURATION, IDS_INTENSITY},
+                                      {IDS_HUE, IDS_SATURATION, IDS_VALUE},
+                                      {IDS_YIQ_Y, IDS_YIQ_I, IDS_YIQ_Q}};
+static const WORD kFrozenNames[4][3] = {{IDS_RED_FREEZE, IDS_GREEN_FREEZE, IDS_BLUE_FREEZE},
+                                        {IDS_HUE_FREEZE, IDS_SATURATION_FREEZE, IDS_INTENSITY_FREEZE},
+                                        {IDS_HUE_FREEZE, IDS_SATURATION_FREEZE, IDS_VALUE_FREEZE},
+                                        {IDS_Y_FREEZE, IDS_I_FREEZE, IDS_Q_FREEZE}};
 
 static void CopyText(char *to, size_t size, WORD id) {
     strncpy(to, LoadResString(id), size - 1);
@@ -28,10 +34,10 @@ static void CopyText(char *to, size_t size, WORD id) {
 
 void ProfileSetUpTemplates(void) {
     int i;
-    CopyText(chartTemplate.title, sizeof chartTemplate.title, 20);
-    CopyText(chartTemplate.xAxisLabel, sizeof chartTemplate.xAxisLabel, 21);
-    CopyText(chartTemplate.yAxisLabel, sizeof chartTemplate.yAxisLabel, 22);
-    CopyText(chartTemplate.legendTitle, sizeof chartTemplate.legendTitle, 5);
+    CopyText(chartTemplate.title, sizeof chartTemplate.title, IDS_LINE_PROFILE);
+    CopyText(chartTemplate.xAxisLabel, sizeof chartTemplate.xAxisLabel, IDS_PIXEL);
+    CopyText(chartTemplate.yAxisLabel, sizeof chartTemplate.yAxisLabel, IDS_COUNT);
+    CopyText(chartTemplate.legendTitle, sizeof chartTemplate.legendTitle, IDS_LEGEND);
     for (i = 0; i < 3; i++) {
         PlotSpec *t = &plotTemplates[i];
         CopyText(t->name, sizeof t->name, (WORD)(200 + i));
@@ -46,7 +52,7 @@ void ProfileSetUpTemplates(void) {
 static HPLOT AddFrozenPlot(struct ProfileRecord *record, int channel) {
     PlotSpec spec = plotTemplates[channel];
     CopyText(spec.name, sizeof spec.name, (WORD)(1 + channel));
-    spec.colour = (channel == 0 && record->imageClass != 3) ? 0xFF0000 : kFrozenColours[channel];
+    spec.colour = (channel == 0 && record->imageClass != IMAGECLASS_RGB) ? 0xFF0000 : kFrozenColours[channel];
     spec.style |= PLOTSTYLE_FROZEN;
     spec.userValue |= 0x8000;
     spec.shown = 0;
@@ -55,7 +61,7 @@ static HPLOT AddFrozenPlot(struct ProfileRecord *record, int channel) {
 }
 
 int ProfileChartCreate(struct ProfileRecord *record) {
-    int i, channels = record->imageClass == 3 ? 3 : 1;
+    int i, channels = record->imageClass == IMAGECLASS_RGB ? 3 : 1;
     if (record->chartHandle) return 1;
     record->chartHandle = ChartCreate(&chartTemplate);
     if (!record->chartHandle) return 0;

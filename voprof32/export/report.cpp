@@ -22,8 +22,8 @@ void ProfileReportRegister(HWND host) {
     memset(&spec, 0, sizeof spec);
     spec.version = 1;
     strcpy(spec.name, kItemName);
-    strncpy(spec.menuText, LoadResString(212), sizeof spec.menuText - 1);
-    strncpy(spec.description, LoadResString(213), sizeof spec.description - 1);
+    strncpy(spec.menuText, LoadResString(IDS_REPORT_MENU), sizeof spec.menuText - 1);
+    strncpy(spec.description, LoadResString(IDS_REPORT_DESCRIPTION), sizeof spec.description - 1);
     spec.flags = 1;
     reportRegistration = ReportRegister(&spec);
     if (reportRegistration) ReportSetCallback((HREPORTITEM)reportRegistration, ProfileReportProc, host, 0, 0);
@@ -32,11 +32,7 @@ void ProfileReportRegister(HWND host) {
 LONG_PTR CALLBACK ProfileReportProc(const DWORD *request, HWND host) {
     HWND active = GetActiveWindow();
     LONG imageId = (LONG)SendMessageA(host, HostQuery, QueryActiveImage, 0);
-    struct ProfileRecord *record = 0;
-    int slot;
-    if (imageId < 0) return 0;
-    for (slot = 0; slot < PROFILE_SLOTS && !record; slot++)
-        if (profileSlots[slot] && profileSlots[slot]->imageId == imageId) record = profileSlots[slot];
+    struct ProfileRecord *record = imageId < 0 ? 0 : ProfileFromImage(imageId);
     if (!record) return 0;
     if (request[0] == 0) return 1;
     if (request[1] == 1) {
@@ -50,7 +46,7 @@ LONG_PTR CALLBACK ProfileReportProc(const DWORD *request, HWND host) {
     }
     if (!record->chartHandle) return 0;
     {
-        HWND chart = GetDlgItem(record->profileWnd, 101);
+        HWND chart = GetDlgItem(record->profileWnd, IDC_CHART);
         RECT rect;
         HGLOBAL picture;
         GetClientRect(chart, &rect);

@@ -4,6 +4,7 @@
  * of the save options at once, so a change stays even when the user cancels.
  */
 #include "frame/exports.h"
+#include "frame/macro_codes.h"
 #include "frame/profile_record.h"
 #include "frame/resource_strings.h"
 
@@ -14,9 +15,9 @@ static void ChildRect(HWND dialog, int id, RECT *rect) {
 
 static void AddBox(HWND dialog, int id, WORD text, WORD bit, const RECT *cancel, LONG step, int index) {
     LONG width = cancel->right - cancel->left + 1, height = cancel->bottom - cancel->top + 1;
-    HWND box = CreateWindowExA(0, "button", LoadResString(text), 0x50000003, cancel->left,
-                               cancel->top + step * (index + 1), width, height, dialog, (HMENU)(INT_PTR)id,
-                               moduleInstance, 0);
+    HWND box = CreateWindowExA(0, "button", LoadResString(text), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
+                               cancel->left, cancel->top + step * (index + 1), width, height, dialog,
+                               (HMENU)(INT_PTR)id, moduleInstance, 0);
     if (box) SendMessageA(box, BM_SETCHECK, (saveOptions & bit) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
@@ -26,21 +27,22 @@ VOPROF_EXPORT UINT_PTR CALLBACK dlgFileProfOptions(HWND dialog, UINT message, WP
         RECT ok, cancel;
         ChildRect(dialog, IDCANCEL, &cancel);
         ChildRect(dialog, IDOK, &ok);
-        AddBox(dialog, 1234, 4, 0x100, &cancel, cancel.top - ok.top, 0);
-        AddBox(dialog, 1235, 5, 0x200, &cancel, cancel.top - ok.top, 1);
-        if (saveKindIsData == 1) AddBox(dialog, 1236, 6, 0x400, &cancel, cancel.top - ok.top, 2);
+        AddBox(dialog, IDC_SAVE_HEADER, IDS_HEADER, S_HEADER, &cancel, cancel.top - ok.top, 0);
+        AddBox(dialog, IDC_SAVE_LEGEND, IDS_LEGEND, S_LEGEND, &cancel, cancel.top - ok.top, 1);
+        if (saveKindIsData == 1)
+            AddBox(dialog, IDC_SAVE_X_AXIS, IDS_X_AXIS, S_X_AXIS, &cancel, cancel.top - ok.top, 2);
         return 1;
     }
     if (message == WM_COMMAND) {
         switch (LOWORD(wParam)) {
-            case 1234:
-                saveOptions ^= 0x100;
+            case IDC_SAVE_HEADER:
+                saveOptions ^= S_HEADER;
                 return 1;
-            case 1235:
-                saveOptions ^= 0x200;
+            case IDC_SAVE_LEGEND:
+                saveOptions ^= S_LEGEND;
                 return 1;
-            case 1236:
-                saveOptions ^= 0x400;
+            case IDC_SAVE_X_AXIS:
+                saveOptions ^= S_X_AXIS;
                 return 1;
             default:
                 return 0;

@@ -12,11 +12,13 @@
 #include "chart/profile_chart.h"
 #include "export/report.h"
 #include "frame/exports.h"
+#include "frame/macro_codes.h"
 #include "frame/profile_record.h"
 #include "frame/resource_strings.h"
 #include "frame/settings.h"
 #include "host/host_services.h"
 #include "overlay/overlay.h"
+#include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 
@@ -37,13 +39,6 @@ VOPROF_EXPORT BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID reserve
     return TRUE;
 }
 
-static int FindProfileOfImage(LONG imageId) {
-    int slot;
-    for (slot = 0; slot < PROFILE_SLOTS; slot++)
-        if (profileSlots[slot] && profileSlots[slot]->imageId == imageId) return slot;
-    return -1;
-}
-
 static int FindFreeSlot(void) {
     int slot;
     for (slot = 0; slot < PROFILE_SLOTS; slot++)
@@ -57,7 +52,7 @@ static void InstallHookOnce(void) {
     if (clientHookId != -1) return;
     path[0] = 0;
     HostQueryCall(QueryIniPath, (LPARAM)path);
-    exportNumberFlags = GetPrivateProfileIntA("DDEEXCEL", "Comma", 0, path) ? 0x800 : 0;
+    exportNumberFlags = GetPrivateProfileIntA("DDEEXCEL", "Comma", 0, path) ? S_COMMA : 0;
     block.kind = 1;
     block.proc = ProfileClientProc;
     clientHookId = (LONG)HostQueryCall(QueryInstallClientHook, (LPARAM)&block);
@@ -83,7 +78,7 @@ static void ReadImageFacts(struct ProfileRecord *record) {
     ImgGetInfo(record->imageId, IMGINFO_SIZE, 0, 0, size);
     record->imageWidth = size[0];
     record->imageHeight = size[1];
-    record->channelCount = record->imageClass == 3 ? 3 : 1;
+    record->channelCount = record->imageClass == IMAGECLASS_RGB ? 3 : 1;
 }
 
 /* The last used line when it lies inside the visible part of the image, else
@@ -135,9 +130,9 @@ VOPROF_EXPORT LONG WINAPI InterfaceFunction(LONG_PTR a1, HWND host, LONG_PTR a3,
     imageWnd = (HWND)HostQueryCall(QueryImageWindow, 0);
     imageId = (LONG)HostQueryCall(QueryActiveImage, 0);
     if (imageId < 0) return 0;
-    slot = FindProfileOfImage(imageId);
+    slot = ProfileSlotOfImage(imageId);
     if (slot >= 0) {
-        SetWindowPos(profileSlots[slot]->profileWnd, 0, 0, 0, 0, 0, 0x13);
+        SetWindowPos(profileSlots[slot]->profileWnd, 0, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         currentIndex = profileSlots[slot]->slotIndex;
         return 1;
     }
@@ -171,8 +166,8 @@ VOPROF_EXPORT LONG WINAPI InterfaceFunction(LONG_PTR a1, HWND host, LONG_PTR a3,
     HostRecordStatement("VoProfCreate()");
     currentIndex = slot;
     profileSlots[slot] = record;
-    record->profileWnd =
-        CreateDialogParamA(moduleInstance, MAKEINTRESOURCEA(100), host, ProfileMainDlgProc, (LPARAM)record);
+    record->profileWnd = CreateDialogParamA(moduleInstance, MAKEINTRESOURCEA(IDD_PROFILE), host,
+                                            ProfileMainDlgProc, (LPARAM)record);
     if (!record->profileWnd) {
         profileSlots[slot] = 0;
         ReleaseRecord(record);

@@ -11,27 +11,23 @@
 
 #include "chart/profile_chart.h"
 #include "frame/exports.h"
+#include "frame/macro_codes.h"
 #include "frame/profile_record.h"
 #include "frame/resource_strings.h"
 #include "host/host_services.h"
 #include "overlay/geometry.h"
 #include "overlay/overlay.h"
+#include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "sampling/stats_display.h"
 #include "window/geometry_commands.h"
-#include "window/profile_window.h"
+#include "window/profile_view.h"
+#include "window/reference_freeze.h"
 #include "window/window_layout.h"
 
 #define ARG(i) ((LONG)args[i])
 #define ARG16(i) ((LONG)(WORD)args[i])
-
-static struct ProfileRecord *CurrentProfile(void) {
-    struct ProfileRecord *record;
-    if (currentIndex < 0 || currentIndex >= PROFILE_SLOTS) return 0;
-    record = profileSlots[currentIndex];
-    return record && record->profileWnd ? record : 0;
-}
 
 static void Replot(struct ProfileRecord *record, int rebuild) {
     ProfileStatistics(record);
@@ -82,7 +78,7 @@ static LONG LineMove(struct ProfileRecord *record, int interactive) {
     ProfileDrawOverlay(record);
     ProfileRead(record);
     Replot(record, 1);
-    if (interactive) HostShowPrompt(LoadResString(7));
+    if (interactive) HostShowPrompt(LoadResString(IDS_POSITION_PROFILE));
     return 0;
 }
 
@@ -102,7 +98,7 @@ static LONG SetFreeformPoints(struct ProfileRecord *record, const POINT *points,
         return 0;
     }
     ProfileChartCreate(record);
-    EnableWindow(GetDlgItem(record->profileWnd, 1019), TRUE);
+    EnableWindow(GetDlgItem(record->profileWnd, IDC_DELETE_FREEFORM), TRUE);
     ProfilePrepare(record, record->geometry);
     ProfileRead(record);
     Replot(record, 1);
@@ -113,7 +109,7 @@ static LONG SetFreeformPoints(struct ProfileRecord *record, const POINT *points,
 static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
     LONG attribute = ARG16(1), value = ARG16(2);
     switch (attribute) {
-        case 102:
+        case ATTR_AUTOUPDATE:
             record->autoUpdate = (DWORD)value;
             if (value) {
                 ProfileRead(record);
@@ -121,7 +117,7 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
                 Replot(record, 1);
             }
             return 0;
-        case 106:
+        case ATTR_LINETYPE:
             if (value <= 2) {
                 SetThickMode(record->profileWnd, record, (WORD)value);
                 return 0;
@@ -131,39 +127,40 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
             ProfileRead(record);
             Replot(record, 1);
             return 0;
-        case 112:
+        case ATTR_ORIGIN:
             record->fullScale = (DWORD)value;
             RefreshProfileView(record->profileWnd, 0);
             return 0;
-        case 114:
+        case ATTR_REFERENCE:
             ProfileSetReference(record, (DWORD)value, 0);
             ProfileRead(record);
             Replot(record, 1);
             return 0;
-        case 115:
+        case ATTR_FREEZE:
             ProfileSetFreeze(record, (DWORD)value, 0);
             ProfileRead(record);
             Replot(record, 0);
             return 0;
-        case 120:
-        case 121:
-        case 122:
-            if (record->livePlots[attribute - 120])
-                PlotAttr(record->livePlots[attribute - 120], 0x8008, value, 0, 0);
+        case ATTR_CHANNEL1:
+        case ATTR_CHANNEL1 + 1:
+        case ATTR_CHANNEL3:
+            if (record->livePlots[attribute - ATTR_CHANNEL1])
+                PlotAttr(record->livePlots[attribute - ATTR_CHANNEL1], CHARTATTR_SET | PLOTATTR_SHOWN, value,
+                         0, 0);
             RefreshProfileView(record->profileWnd, 0);
             return 0;
-        case 127:
+        case ATTR_LINEGEOMETRY:
             if (value == GEOMETRY_FREEFORM)
                 return SetFreeformPoints(record, (const POINT *)args[3], ARG16(4));
             SetGeometryType(record->profileWnd, record, (WORD)value);
             return 0;
-        case 111:
+        case ATTR_STATISTICS:
             SetStatsMode(record->profileWnd, record, (WORD)value);
             return 0;
-        case 100:
-        case 103:
-        case 104:
-        case 113:
+        case ATTR_COLORMODEL:
+        case ATTR_SCAL:
+        case ATTR_ICAL:
+        case ATTR_GRID:
             return -5; /* colour model, calibrations and the table come with their menu commands */
         default:
             return 0;
@@ -174,56 +171,59 @@ VOPROF_EXPORT LONG WINAPI MacroExecFunction(HWND host, WORD code, LONG_PTR *args
     struct ProfileRecord *record;
     int interactive;
     hostWindow = host;
-    if (code == 18020) {
+    if (code == PROFCMD_LINEMOVE) {
         lastGeometry[0] = ARG16(1), lastGeometry[1] = ARG16(2), lastGeometry[2] = ARG16(3),
         lastGeometry[3] = ARG16(4);
     }
     record = CurrentProfile();
-    if (code != 18000 && !(code == 18160 && ARG(1) == 109) && !record) return -1000;
+    if (code != PROFCMD_CREATE && !(code == PROFCMD_GETDATA && ARG(1) == PROFDATA_CURRENT) && !record)
+        return -1000;
     interactive = (WORD)HostQueryCall(QueryInteractive, 0) != 0;
     switch (code) {
-        case 18000:
+        case PROFCMD_CREATE:
             return CreateProfile(host, extra);
-        case 18010:
+        case PROFCMD_DESTROY:
             SendMessageA(record->profileWnd, WM_CLOSE, 0, 0);
             return 0;
-        case 18020:
+        case PROFCMD_LINEMOVE:
             return LineMove(record, interactive);
-        case 18050:
-            ShowWindow(record->profileWnd, 3);
+        case PROFCMD_MAXIMIZE:
+            ShowWindow(record->profileWnd, SW_SHOWMAXIMIZED);
             return 0;
-        case 18060:
-            ShowWindow(record->profileWnd, 2);
+        case PROFCMD_MINIMIZE:
+            ShowWindow(record->profileWnd, SW_SHOWMINIMIZED);
             return 0;
-        case 18070:
-            SetWindowPos(record->profileWnd, 0, ARG16(1), ARG16(2), 0, 0, 0x15);
+        case PROFCMD_MOVE:
+            SetWindowPos(record->profileWnd, 0, ARG16(1), ARG16(2), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
-        case 18080:
+        case PROFCMD_NOTHING:
             return 0;
-        case 18090:
-            ShowWindow(record->profileWnd, 9);
+        case PROFCMD_RESTORE:
+            ShowWindow(record->profileWnd, SW_RESTORE);
             return 0;
-        case 18110: {
+        case PROFCMD_SELECT: {
             LONG slot = ARG16(1);
-            if (slot > 19) return -7;
+            if (slot >= PROFILE_SLOTS) return -7;
             if (!profileSlots[slot] || !profileSlots[slot]->profileWnd) return -2;
             currentIndex = slot;
             SetActiveWindow(profileSlots[slot]->profileWnd);
             return 0;
         }
-        case 18120:
+        case PROFCMD_SETATTR:
             return SetAttribute(record, args);
-        case 18140:
-            SetWindowPos(record->profileWnd, 0, 0, 0, ARG16(1), ARG16(2), 0x16);
+        case PROFCMD_SIZE:
+            SetWindowPos(record->profileWnd, 0, 0, 0, ARG16(1), ARG16(2),
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
-        case 18150:
+        case PROFCMD_UPDATE:
             ProfileRead(record);
             ProfileDistances(record);
             Replot(record, 1);
             if (!IsIconic(record->profileWnd)) UpdateWindow(record->profileWnd);
             return 0;
-        case 18160:
-            /* Query 109 needs no profile; the others have one by now. */
+        case PROFCMD_GETDATA:
+            /* PROFDATA_CURRENT needs no profile; the others have one by now. */
             return ProfileGetData(record, ARG(1), ARG(2), (void *)args[3]);
         default:
             return -5;

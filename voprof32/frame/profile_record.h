@@ -11,13 +11,20 @@
 
 #include <windows.h>
 
+#include "resources/resource.h"
+
 #define PROFILE_SLOTS 20
 #define FREEFORM_MAX_POINTS 4096
+/* The window clears this many free-form vertices when it opens; the rest keep what they held. */
+#define FREEFORM_CLEARED_AT_INIT 512
 
 /* Geometry control ids (the profile window's radio buttons). */
-#define GEOMETRY_LINE 1016
-#define GEOMETRY_CIRCLE 1017
-#define GEOMETRY_FREEFORM 1018
+#define GEOMETRY_LINE IDC_LINE
+#define GEOMETRY_CIRCLE IDC_CIRCLE
+#define GEOMETRY_FREEFORM IDC_FREEFORM
+
+/* Image class of a colour image: three channels per sample. */
+#define IMAGECLASS_RGB 3
 
 /* What each geometry type remembers while another type is shown. */
 struct GeometryMemory {
@@ -105,6 +112,13 @@ struct ProfileRecord {
 /* The profile table. */
 extern struct ProfileRecord *profileSlots[PROFILE_SLOTS];
 extern LONG currentIndex;
+
+/* Finding records: the profile window's own (its dialog user data), the first
+ * record bound to an image, and the current one of the macro commands. */
+struct ProfileRecord *ProfileFromWindow(HWND window);
+struct ProfileRecord *ProfileFromImage(LONG imageId);
+LONG ProfileSlotOfImage(LONG imageId);
+struct ProfileRecord *CurrentProfile(void);
 
 /* Module-wide values shared by all profile windows. */
 extern HWND hostWindow;

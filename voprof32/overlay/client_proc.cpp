@@ -11,18 +11,14 @@
 #include "host/host_services.h"
 #include "overlay/mouse.h"
 #include "overlay/overlay.h"
-#include "window/profile_window.h"
+#include "window/profile_view.h"
 
 static LONG mouseSuspended;
 
 static struct ProfileRecord *ProfileFindByWindow(HWND window) {
     LONG imageId =
         (LONG)(window ? HostQueryCall(QueryWindowImage, (LPARAM)window) : HostQueryCall(QueryActiveImage, 0));
-    int slot;
-    if (imageId < 0) return 0;
-    for (slot = 0; slot < PROFILE_SLOTS; slot++)
-        if (profileSlots[slot] && profileSlots[slot]->imageId == imageId) return profileSlots[slot];
-    return 0;
+    return imageId < 0 ? 0 : ProfileFromImage(imageId);
 }
 
 static void NudgeByKey(struct ProfileRecord *record, WPARAM key) {
@@ -82,7 +78,8 @@ VOPROF_EXPORT LONG CALLBACK ProfileClientProc(HWND window, LONG reserved, LONG p
             return 0;
         case WM_MDIACTIVATE:
             if ((HWND)lParam == window && (record = ProfileFindByWindow(window))) {
-                SetWindowPos(record->profileWnd, HWND_TOP, 0, 0, 0, 0, 19);
+                SetWindowPos(record->profileWnd, HWND_TOP, 0, 0, 0, 0,
+                             SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
                 currentIndex = record->slotIndex;
             }
             return 0;

@@ -155,7 +155,7 @@ WORD HitTestFreeform(const LONG *geometry, POINT imagePoint, WORD freeformState)
         return InHalfOpen(r[0], r[1], r[2], r[3], imagePoint) ? HIT_ALL : HIT_NONE;
     }
     /* No polyline yet: every hovering move refreshes the entry prompt. */
-    HostShowStatus(LoadResString(214));
+    HostShowStatus(LoadResString(IDS_FREEFORM_PROMPT));
     return HIT_NONE;
 }
 

@@ -23,8 +23,9 @@
 #include "host/host_services.h"
 #include "overlay/geometry.h"
 #include "overlay/overlay.h"
+#include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
-#include "window/profile_window.h"
+#include "window/profile_view.h"
 
 static int ShiftDown(void) {
     return GetKeyState(VK_SHIFT) < 0;
@@ -283,7 +284,7 @@ LRESULT ProfileMouseDoubleClick(struct ProfileRecord *record) {
     ProfileChartCreate(record);
     ProfilePrepare(record, record->dragGeometry);
     ProfileReadAndShow(record);
-    EnableWindow(GetDlgItem(record->profileWnd, 1019), TRUE);
+    EnableWindow(GetDlgItem(record->profileWnd, IDC_DELETE_FREEFORM), TRUE);
     InvalidateRect(record->imageWnd, 0, FALSE);
     HostShowStatus("");
     ProfileRecordPoints(record);

@@ -133,7 +133,7 @@ void DrawFreeformGeometry(struct ProfileRecord *record, HDC hdc, const POINT *ve
     POINT *points;
     HPEN wide, thin;
     if (!vertices || n < 2) return;
-    points = (POINT *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)n * 8);
+    points = (POINT *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)n * sizeof(POINT));
     if (!points) return;
     for (i = 0; i < n; i++) points[i] = vertices[i];
     ImageToWindow(record->imageWnd, points, points, n);
@@ -247,7 +247,7 @@ void DrawDragShape(struct ProfileRecord *record) {
     SelectObject(hdc, GetStockObject(NULL_BRUSH));
     if (record->geometryCtlId == GEOMETRY_FREEFORM) {
         WORD n = record->freeformCount, i;
-        POINT *points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)n * 8);
+        POINT *points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)n * sizeof(POINT));
         if (points) {
             for (i = 0; i < n; i++) points[i] = record->freeformPoints[i];
             ImageToWindow(record->imageWnd, points, points, n);

@@ -31,6 +31,10 @@
 #define IDC_ORDER_UP 1001
 #define IDC_ORDER_DOWN 1002
 
+/* Positions of the popups in PROFILEMENU. */
+#define MENUPOS_FILE 0
+#define MENUPOS_COLOR 1
+
 /* Menu commands. */
 #define IDM_LOAD 1100
 #define IDM_DATA_TO_FILE 1101
@@ -65,5 +69,78 @@
 #define IDM_TABLE 1312
 #define IDM_RANGE_AREA 1313
 #define IDM_GRAPH_TO_CLIPBOARD 1314
+
+/* Save dialog option boxes, added by the dialog's hook. */
+#define IDC_SAVE_HEADER 1234
+#define IDC_SAVE_LEGEND 1235
+#define IDC_SAVE_X_AXIS 1236
+
+/* Strings. */
+#define IDS_RED_FREEZE 1 /* frozen plot names of RGB: 1 to 3 */
+#define IDS_GREEN_FREEZE 2
+#define IDS_BLUE_FREEZE 3
+#define IDS_HEADER 4
+#define IDS_LEGEND 5
+#define IDS_X_AXIS 6
+#define IDS_POSITION_PROFILE 7
+#define IDS_LINE_PROFILE 20
+#define IDS_PIXEL 21
+#define IDS_COUNT 22
+#define IDS_MEAN 40
+#define IDS_STDDEV 41
+#define IDS_Y_MIN 42
+#define IDS_Y_MAX 43
+#define IDS_X1 44
+#define IDS_Y1 45
+#define IDS_X2 46
+#define IDS_Y2 47
+#define IDS_SUM 50
+#define IDS_MIN 51
+#define IDS_MAX 52
+#define IDS_AREA_LABEL 53
+#define IDS_SUM_HEADING 54
+#define IDS_SAVE_PROFILE 60
+#define IDS_SAVE_STATISTICS 61
+#define IDS_PROFILE_DATA 62
+#define IDS_DISTANCE 63
+#define IDS_GRAY_LEVEL 64
+#define IDS_PROFILE_STATISTICS 65
+#define IDS_POINT 66
+#define IDS_DISTANCE_PIXELS 67
+#define IDS_NUMBER_OF_CHANNELS 68
+#define IDS_NUMBER_OF_SAMPLES 69
+#define IDS_CHANNELS_PREFIX 70
+#define IDS_AREA 71
+#define IDS_FREEZE_SUFFIX 80
+#define IDS_YIQ_Y 81
+#define IDS_YIQ_I 82
+#define IDS_YIQ_Q 83
+#define IDS_HUE_FREEZE 84
+#define IDS_SATURATION_FREEZE 85
+#define IDS_INTENSITY_FREEZE 86
+#define IDS_VALUE_FREEZE 87
+#define IDS_Y_FREEZE 88
+#define IDS_I_FREEZE 89
+#define IDS_Q_FREEZE 90
+#define IDS_MODEL_RGB 100 /* colour model names: 100 + model - 1 */
+#define IDS_MODEL_HSI 101
+#define IDS_MODEL_HSV 102
+#define IDS_MODEL_YIQ 103
+#define IDS_CHANNEL_NAMES 200 /* channel names: 200 + 3 x (model - 1) + channel */
+#define IDS_RED 200
+#define IDS_GREEN 201
+#define IDS_BLUE 202
+#define IDS_HUE 203
+#define IDS_SATURATION 204
+#define IDS_INTENSITY 205
+#define IDS_HSV_HUE 206
+#define IDS_HSV_SATURATION 207
+#define IDS_VALUE 208
+#define IDS_LUMINANCE 209
+#define IDS_IN_PHASE 210
+#define IDS_QUADRATURE 211
+#define IDS_REPORT_MENU 212
+#define IDS_REPORT_DESCRIPTION 213
+#define IDS_FREEFORM_PROMPT 214
 
 #endif /* VOPROF32_RESOURCES_RESOURCE_H */

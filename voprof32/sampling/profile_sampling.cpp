@@ -1,6 +1,6 @@
 /*
- * Counting, adopting and reading a profile. The host places the samples and
- * converts colours; this file decides what the host is given: the region, the
+ * Reading a profile. The host places the samples and converts colours; this
+ * file decides what the host is given: the region, the
  * order of the end points, the circle's outline, the free-form vertices, the
  * colour model and the calibration.
  */
@@ -9,12 +9,10 @@
 #include <string.h>
 
 #include <binsum32.h>
-#include <chartw32.h>
 #include <roikit32.h>
 #include <scaler32.h>
 
 #include "frame/profile_record.h"
-#include "overlay/overlay.h"
 #include "sampling/statistics.h"
 
 HIMGREGION ProfileOpenRegion(struct ProfileRecord *record, const LONG *rect, LONG *relative) {
@@ -52,7 +50,7 @@ HIMGREGION ProfileOpenRegion(struct ProfileRecord *record, const LONG *rect, LON
 
 /* The circle's outline from the host's ellipse shape, in a block the caller
  * frees; 0 and *count 0 when it cannot be had. The angle is the constant 1.57. */
-static POINT *BuildCircleOutline(const LONG *rel, WORD *count) {
+POINT *ProfileCircleOutline(const LONG *rel, WORD *count) {
     EllipseDescriptor d;
     LONG width = rel[2] - rel[0] + 1, height = rel[3] - rel[1] + 1;
     HAOISHAPE shape;
@@ -72,14 +70,14 @@ static POINT *BuildCircleOutline(const LONG *rel, WORD *count) {
     shape = AoiCreateShape(&d, 0, AOISHAPE_ELLIPSE);
     if (!shape) return 0;
     *count = (WORD)AoiGetShapeInfo(shape, AOISHAPEINFO_COUNT, 0);
-    points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)*count * 8);
+    points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)*count * sizeof(POINT));
     if (points) AoiGetShapeInfo(shape, AOISHAPEINFO_POINTS, points);
     AoiDestroyShape(shape);
     if (!points) *count = 0;
     return points;
 }
 
-static void FreeformBounds(const struct ProfileRecord *record, LONG *box) {
+void ProfileFreeformBounds(const struct ProfileRecord *record, LONG *box) {
     WORD i;
     box[0] = box[2] = record->freeformPoints[0].x;
     box[1] = box[3] = record->freeformPoints[0].y;
@@ -90,98 +88,6 @@ static void FreeformBounds(const struct ProfileRecord *record, LONG *box) {
         if (p->x > box[2]) box[2] = p->x;
         if (p->y > box[3]) box[3] = p->y;
     }
-}
-
-/* The number of samples a proposed geometry gives; 0 when it cannot be counted. */
-static LONG CountSamples(struct ProfileRecord *record, LONG *proposed) {
-    LONG rel[4], count = 0, spare = 0;
-    HIMGREGION region;
-    if (record->geometryCtlId == GEOMETRY_LINE && record->thickMode == 1)
-        return proposed[2] - proposed[0] + 1;
-    if (record->geometryCtlId == GEOMETRY_LINE && record->thickMode == 2)
-        return proposed[3] - proposed[1] + 1;
-    if (record->geometryCtlId == GEOMETRY_FREEFORM) {
-        if (record->freeformCount < 2) return 0;
-        FreeformBounds(record, proposed);
-    } else if (record->geometryCtlId != GEOMETRY_LINE && record->geometryCtlId != GEOMETRY_CIRCLE) {
-        return 0;
-    }
-    region = ProfileOpenRegion(record, proposed, rel);
-    if (!region) return 0;
-    if (record->geometryCtlId == GEOMETRY_LINE) {
-        LineSampleCount(region, rel, &count, &spare);
-    } else if (record->geometryCtlId == GEOMETRY_CIRCLE) {
-        WORD n;
-        POINT *outline = BuildCircleOutline(rel, &n);
-        if (outline) {
-            PolySampleCount(region, outline, n, &count, &spare);
-            MemFreeBlock(outline);
-        }
-    } else {
-        /* The vertices as stored, in image coordinates: only their differences count. */
-        PolySampleCount(region, record->freeformPoints, record->freeformCount, &count, &spare);
-    }
-    AoiFreeRegion(region);
-    return count;
-}
-
-static void FreeArray(double **array) {
-    if (*array) MemFreeBlock(*array);
-    *array = 0;
-}
-
-static void Adopt(struct ProfileRecord *record, const LONG *proposed) {
-    memcpy(record->geometry, proposed, sizeof record->geometry);
-    memcpy(lastGeometry, proposed, sizeof lastGeometry);
-}
-
-int ProfilePrepare(struct ProfileRecord *record, LONG *proposedGeometry) {
-    LONG count = CountSamples(record, proposedGeometry);
-    DWORD values;
-    double *arrays[4];
-    int i;
-    if (record->geometryCtlId != GEOMETRY_LINE || record->thickMode == 0) {
-        if (count <= 1) return 0;
-    }
-    /* Loops over a profile count in 16 bits: a geometry with more samples,
-     * or more values over all channels, is refused rather than wrapped. */
-    if (count < 0 || count > 65535 || (DWORD)count * record->channelCount > 65535) return 0;
-    values = (DWORD)count * record->channelCount;
-
-    if (record->rangeMarkers[0] == record->rangeMarkers[1] || (WORD)record->rangeMarkers[0] >= (WORD)count ||
-        (WORD)record->rangeMarkers[1] >= (WORD)count) {
-        record->rangeMarkers[0] = (DWORD)(count / 10);
-        record->rangeMarkers[1] = (DWORD)(count - count / 10 - 1);
-    }
-    if (count == record->sampleCount) {
-        Adopt(record, proposedGeometry);
-        ProfileDistances(record);
-        return 1;
-    }
-    /* A new count: the copies would no longer match. */
-    ProfileSetReference(record, 0, 0);
-    ProfileSetFreeze(record, 0, 0);
-    arrays[0] = (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, values * 8);
-    arrays[1] = arrays[0] ? (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)count * 8) : 0;
-    arrays[2] = arrays[1] ? (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, values * 8) : 0;
-    arrays[3] = arrays[2] ? (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, values * 8) : 0;
-    if (!arrays[3]) {
-        for (i = 0; i < 3; i++)
-            if (arrays[i]) MemFreeBlock(arrays[i]);
-        return 0;
-    }
-    record->sampleCount = (WORD)count;
-    Adopt(record, proposedGeometry);
-    FreeArray(&record->samples);
-    FreeArray(&record->distances);
-    FreeArray(&record->referenceSamples);
-    FreeArray(&record->frozenSamples);
-    record->samples = arrays[0];
-    record->distances = arrays[1];
-    record->referenceSamples = arrays[2];
-    record->frozenSamples = arrays[3];
-    ProfileDistances(record);
-    return 1;
 }
 
 /* The value range the image data can take, and the calibration bound to the region. */
@@ -228,7 +134,7 @@ void ProfileRead(struct ProfileRecord *record) {
     LONG rel[4];
     if (record->imageId == -1) {
         if (record->samples)
-            memset(record->samples, 0, (size_t)record->sampleCount * record->channelCount * 8);
+            memset(record->samples, 0, (size_t)record->sampleCount * record->channelCount * sizeof(double));
         return;
     }
     if (!record->samples) return;
@@ -256,7 +162,7 @@ void ProfileRead(struct ProfileRecord *record) {
 
 void ProfileReadCircle(HIMGREGION region, const LONG *relative, struct ProfileRecord *record) {
     WORD n;
-    POINT *outline = BuildCircleOutline(relative, &n);
+    POINT *outline = ProfileCircleOutline(relative, &n);
     if (!outline) return;
     PolySampleRead(region, outline, n, record->samples, (LONG)record->colorModel);
     MemFreeBlock(outline);
@@ -269,10 +175,10 @@ void ProfileReadFreeform(HIMGREGION region, const LONG *relative, struct Profile
     (void)relative;
     AoiFreeRegion(region);
     if (record->freeformCount < 2) return;
-    FreeformBounds(record, box);
+    ProfileFreeformBounds(record, box);
     region = ProfileOpenRegion(record, box, rel);
     if (!region) return;
-    points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)record->freeformCount * 8);
+    points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)record->freeformCount * sizeof(POINT));
     if (points) {
         for (i = 0; i < record->freeformCount; i++) {
             points[i].x = record->freeformPoints[i].x - box[0];
@@ -283,41 +189,4 @@ void ProfileReadFreeform(HIMGREGION region, const LONG *relative, struct Profile
         MemFreeBlock(points);
     }
     AoiFreeRegion(region);
-}
-
-/* The copy taken when the reference or freeze is switched on. */
-static void TakeCopy(struct ProfileRecord *record, double *values, LONG *copyGeometry, WORD *copyThickMode,
-                     POINT *copyPoints, const LONG *geometry) {
-    memcpy(values, record->samples, (size_t)record->sampleCount * record->channelCount * 8);
-    memcpy(copyGeometry, geometry ? geometry : record->geometry, 4 * sizeof(LONG));
-    *copyThickMode = record->thickMode;
-    if (record->geometryCtlId == GEOMETRY_FREEFORM && record->freeformCount >= 1 && !geometry)
-        memcpy(copyPoints, record->freeformPoints, (size_t)record->freeformCount * sizeof(POINT));
-}
-
-void ProfileSetReference(struct ProfileRecord *record, DWORD on, const LONG *geometry) {
-    if (on == record->referenceOn || !record->referenceSamples || !record->samples) return;
-    record->referenceOn = on;
-    if (on)
-        TakeCopy(record, record->referenceSamples, record->referenceGeometry, &record->referenceThickMode,
-                 record->referencePoints, geometry);
-    if (record->profileWnd) CheckDlgButton(record->profileWnd, 116, on ? BST_CHECKED : BST_UNCHECKED);
-    ProfileEraseOverlay(record);
-    ProfileDrawOverlay(record);
-}
-
-void ProfileSetFreeze(struct ProfileRecord *record, DWORD on, const LONG *geometry) {
-    int i, plots = record->imageClass == 3 ? 3 : 1;
-    if (on == record->frozenOn || !record->frozenSamples || !record->samples) return;
-    record->frozenOn = on;
-    if (on)
-        TakeCopy(record, record->frozenSamples, record->frozenGeometry, &record->frozenThickMode,
-                 record->frozenPoints, geometry);
-    for (i = 0; i < plots && record->chartHandle; i++) {
-        if (!record->frozenPlots[i]) continue;
-        PlotAttr(record->frozenPlots[i], CHARTATTR_SET | PLOTATTR_SHOWN2, on, 0, 0);
-        PlotAttr(record->frozenPlots[i], CHARTATTR_SET | PLOTATTR_SHOWN, on, 0, 0);
-    }
-    ProfileEraseOverlay(record);
-    ProfileDrawOverlay(record);
 }

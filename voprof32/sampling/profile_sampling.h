@@ -1,7 +1,6 @@
 /*
- * Sampling along the geometry: counting and adopting a geometry, reading the
- * values through the host's region and profile operations, and the reference
- * and frozen copies.
+ * Sampling along the geometry: reading the values through the host's region
+ * and profile operations (the reference subtracted when it is on).
  */
 #ifndef VOPROF32_SAMPLING_PROFILE_SAMPLING_H
 #define VOPROF32_SAMPLING_PROFILE_SAMPLING_H
@@ -13,12 +12,13 @@
 struct ProfileRecord;
 
 HIMGREGION ProfileOpenRegion(struct ProfileRecord *record, const LONG *rect, LONG *relative);
-int ProfilePrepare(struct ProfileRecord *record, LONG *proposedGeometry);
 void ProfileRead(struct ProfileRecord *record);
+/* The circle's outline inside a region (relative corners), in a block the caller frees. */
+POINT *ProfileCircleOutline(const LONG *relative, WORD *count);
+/* The bounding box of the free-form vertices. */
+void ProfileFreeformBounds(const struct ProfileRecord *record, LONG *box);
 void ProfileReadCircle(HIMGREGION region, const LONG *relative, struct ProfileRecord *record);
 void ProfileReadFreeform(HIMGREGION region, const LONG *relative, struct ProfileRecord *record);
-void ProfileSetReference(struct ProfileRecord *record, DWORD on, const LONG *geometry);
-void ProfileSetFreeze(struct ProfileRecord *record, DWORD on, const LONG *geometry);
 
 /* Bands (thick horizontal and vertical lines). */
 void ProfileReadThickHorz(HIMGREGION region, const LONG *relative, struct ProfileRecord *record);

@@ -12,6 +12,7 @@
 #include <chartw32.h>
 #include <scaler32.h>
 
+#include "frame/macro_codes.h"
 #include "frame/profile_record.h"
 
 void ProfileDistances(struct ProfileRecord *record) {
@@ -64,7 +65,7 @@ void ProfileStatistics(struct ProfileRecord *record) {
 
 void ProfileRangeArea(struct ProfileRecord *record, WORD channel, struct RangeStats *result) {
     const double *values =
-        record->samples + (record->imageClass == 3 ? (size_t)channel * record->sampleCount : 0);
+        record->samples + (record->imageClass == IMAGECLASS_RGB ? (size_t)channel * record->sampleCount : 0);
     LONG a = (LONG)record->rangeMarkers[0], b = (LONG)record->rangeMarkers[1], t;
     double inside = 0.0, outside = 0.0, total;
     WORD i;
@@ -91,19 +92,19 @@ void ProfileRangeArea(struct ProfileRecord *record, WORD channel, struct RangeSt
 }
 
 static WORD ChannelOf(struct ProfileRecord *record, LONG argument) {
-    return record->imageClass == 3 ? (WORD)(SHORT)argument : 0;
+    return record->imageClass == IMAGECLASS_RGB ? (WORD)(SHORT)argument : 0;
 }
 
 LONG ProfileGetData(struct ProfileRecord *record, LONG code, LONG argument, void *output) {
     float *floats = (float *)output;
     switch ((SHORT)code) {
-        case 100:
+        case PROFDATA_COUNT:
             *(WORD *)output = record->sampleCount;
             return 0;
-        case 102:
+        case PROFDATA_GEOMETRY:
             memcpy(output, record->geometry, sizeof record->geometry);
             return 0;
-        case 103: {
+        case PROFDATA_STATS: {
             WORD channel = ChannelOf(record, argument);
             double s[5];
             if (!record->samples) return -5;
@@ -115,13 +116,13 @@ LONG ProfileGetData(struct ProfileRecord *record, LONG code, LONG argument, void
             floats[4] = (float)s[2];
             return 0;
         }
-        case 104: {
+        case PROFDATA_VALUES: {
             LONG n = (SHORT)argument, total = (LONG)record->sampleCount * record->channelCount, i;
             if (n > total) n = total;
             for (i = 0; i < n && record->samples; i++) floats[i] = (float)record->samples[i];
             return 0;
         }
-        case 105: {
+        case PROFDATA_RANGE: {
             struct RangeStats r;
             if (!record->samples) return -5;
             ProfileRangeArea(record, (WORD)(SHORT)argument, &r);
@@ -135,7 +136,7 @@ LONG ProfileGetData(struct ProfileRecord *record, LONG code, LONG argument, void
             floats[7] = (float)r.lastIndex;
             return 0;
         }
-        case 109:
+        case PROFDATA_CURRENT:
             *(WORD *)output = (WORD)currentIndex;
             return 0;
         default:

@@ -11,17 +11,13 @@
 #include "frame/profile_record.h"
 #include "frame/resource_strings.h"
 #include "sampling/statistics.h"
-#include "window/profile_window.h"
 
 /* Labels and values alternate down the column, one pair per row; the sixth
- * row (113, 114) is the range percentage, which has a fixed label. */
-static const WORD labelControls[5] = {103, 105, 107, 109, 111};
-static const WORD valueControls[6] = {104, 106, 108, 110, 112, 114};
-static const WORD statsLabelStrings[5] = {40, 41, 42, 43, 50}; /* Mean StdDev Y Min Y Max Sum */
-static const WORD rangeLabelStrings[5] = {44, 45, 46, 47, 53}; /* X1 Y1 X2 Y2 Area */
-
-#define CHANNEL_BUTTON 115
-#define CHANNEL_NAME_STRINGS 200
+ * row is the range percentage, which has a fixed label. */
+static const WORD labelControls[5] = {IDC_LABEL1, IDC_LABEL2, IDC_LABEL3, IDC_LABEL4, IDC_LABEL5};
+static const WORD valueControls[6] = {IDC_VALUE1, IDC_VALUE2, IDC_VALUE3, IDC_VALUE4, IDC_VALUE5, IDC_VALUE6};
+static const WORD statsLabelStrings[5] = {IDS_MEAN, IDS_STDDEV, IDS_Y_MIN, IDS_Y_MAX, IDS_SUM};
+static const WORD rangeLabelStrings[5] = {IDS_X1, IDS_Y1, IDS_X2, IDS_Y2, IDS_AREA_LABEL};
 
 void ProfileStatsLabels(HWND window) {
     struct ProfileRecord *record = ProfileFromWindow(window);
@@ -33,11 +29,11 @@ void ProfileStatsLabels(HWND window) {
 }
 
 static void ShowChannelName(HWND window, struct ProfileRecord *record) {
-    HWND button = GetDlgItem(window, CHANNEL_BUTTON);
+    HWND button = GetDlgItem(window, IDC_CHANNEL);
     char name[256];
     LONG model;
     WORD channel;
-    if (record->imageClass != 3) {
+    if (record->imageClass != IMAGECLASS_RGB) {
         ShowWindow(button, SW_HIDE);
         return;
     }
@@ -47,7 +43,7 @@ static void ShowChannelName(HWND window, struct ProfileRecord *record) {
     model = (LONG)record->colorModel - 1;
     if (model < 0) model = 0;
     /* Copied out of the shared string buffer before anything else can load a string. */
-    snprintf(name, sizeof name, "%s", LoadResString((WORD)(CHANNEL_NAME_STRINGS + model * 3 + channel)));
+    snprintf(name, sizeof name, "%s", LoadResString((WORD)(IDS_CHANNEL_NAMES + model * 3 + channel)));
     SetWindowTextA(button, name);
 }
 

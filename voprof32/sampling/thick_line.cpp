@@ -18,7 +18,7 @@ static void ReadBand(HIMGREGION region, struct ProfileRecord *record, const LONG
     WORD n = (WORD)(record->sampleCount * record->channelCount), k;
     double *sums;
     LONG first = vertical ? relative[0] : relative[1], last = vertical ? relative[2] : relative[3], at;
-    memset(record->samples, 0, (size_t)n * 8);
+    memset(record->samples, 0, (size_t)n * sizeof(double));
     sums = (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)n * 16);
     if (!sums) return;
     memset(sums, 0, (size_t)n * 16);

@@ -18,10 +18,12 @@
 #include "host/host_services.h"
 #include "overlay/geometry.h"
 #include "overlay/overlay.h"
+#include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "sampling/stats_display.h"
-#include "window/profile_window.h"
+#include "window/profile_view.h"
+#include "window/reference_freeze.h"
 
 static void Replot(HWND window, int rebuild) {
     struct ProfileRecord *record = ProfileFromWindow(window);
@@ -64,7 +66,7 @@ static void DefaultRectangle(struct ProfileRecord *record) {
 }
 
 static void ShowLineOrCircle(HWND window, struct ProfileRecord *record, DWORD referenceOn, DWORD frozenOn) {
-    EnableWindow(GetDlgItem(window, 1019), FALSE);
+    EnableWindow(GetDlgItem(window, IDC_DELETE_FREEFORM), FALSE);
     InvalidateRect(record->imageWnd, 0, FALSE);
     InvalidateRect(window, 0, FALSE);
     DefaultRectangle(record);
@@ -84,7 +86,7 @@ static void ShowFreeform(HWND window, struct ProfileRecord *record, DWORD refere
     record->thickMode = 0;
     InvalidateRect(record->imageWnd, 0, FALSE);
     if (record->freeformState == 2) {
-        EnableWindow(GetDlgItem(window, 1019), TRUE);
+        EnableWindow(GetDlgItem(window, IDC_DELETE_FREEFORM), TRUE);
         ProfilePrepare(record, record->geometry);
         ProfileSetReference(record, referenceOn, record->referenceGeometry);
         ProfileSetFreeze(record, frozenOn, record->frozenGeometry);
@@ -95,10 +97,10 @@ static void ShowFreeform(HWND window, struct ProfileRecord *record, DWORD refere
     /* No polyline yet: no chart until the user has drawn one. */
     ZeroSamples(record);
     InvalidateRect(window, 0, FALSE);
-    HostShowStatus(LoadResString(214));
+    HostShowStatus(LoadResString(IDS_FREEFORM_PROMPT));
     if (record->tableOn) {
         record->tableOn = 0;
-        TableClose(GetDlgItem(window, 101));
+        TableClose(GetDlgItem(window, IDC_CHART));
     }
     ProfileChartDestroy(record);
 }
@@ -118,7 +120,7 @@ void SetGeometryType(HWND window, struct ProfileRecord *record, WORD id) {
         ShowFreeform(window, record, referenceOn, frozenOn);
     else
         ShowLineOrCircle(window, record, referenceOn, frozenOn);
-    CheckDlgButton(window, 116, referenceOn ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(window, IDC_REFERENCE, referenceOn ? BST_CHECKED : BST_UNCHECKED);
     if (id == GEOMETRY_LINE) HostRecordStatement("VoProfSetAttr(LINEGEOMETRY, PROFTYPE_LINE)");
     if (id == GEOMETRY_CIRCLE) HostRecordStatement("VoProfSetAttr(LINEGEOMETRY, PROFTYPE_CIRCLE)");
 }
@@ -150,10 +152,10 @@ void DeleteFreeform(HWND window, struct ProfileRecord *record) {
     record->freeformState = 0;
     record->freeformCount = 0;
     ZeroSamples(record);
-    EnableWindow(GetDlgItem(window, 1019), FALSE);
+    EnableWindow(GetDlgItem(window, IDC_DELETE_FREEFORM), FALSE);
     InvalidateRect(record->imageWnd, 0, FALSE);
     InvalidateRect(window, 0, FALSE);
-    HostShowStatus(LoadResString(214));
+    HostShowStatus(LoadResString(IDS_FREEFORM_PROMPT));
 }
 
 /* The third plot of the sequence is the live plot drawn in front; moving it to
@@ -171,7 +173,7 @@ void BringNextChannelForward(HWND window, struct ProfileRecord *record) {
 static void ToggleReference(HWND window, struct ProfileRecord *record) {
     char statement[64];
     if (!record->chartHandle) {
-        CheckDlgButton(window, 116, BST_UNCHECKED);
+        CheckDlgButton(window, IDC_REFERENCE, BST_UNCHECKED);
         return;
     }
     ProfileSetReference(record, !record->referenceOn, 0);
@@ -192,19 +194,19 @@ int OnGeometryCommand(HWND window, struct ProfileRecord *record, WORD id) {
         case GEOMETRY_FREEFORM:
             SetGeometryType(window, record, id);
             return 1;
-        case 1019:
+        case IDC_DELETE_FREEFORM:
             DeleteFreeform(window, record);
             return 1;
-        case 1303:
-        case 1304:
-        case 1305:
-            SetThickMode(window, record, (WORD)(id - 1303));
-            HostRecordStatement(kThickStatements[id - 1303]);
+        case IDM_NORMAL:
+        case IDM_THICK_HORZ:
+        case IDM_THICK_VERT:
+            SetThickMode(window, record, (WORD)(id - IDM_NORMAL));
+            HostRecordStatement(kThickStatements[id - IDM_NORMAL]);
             return 1;
-        case 115:
+        case IDC_CHANNEL:
             BringNextChannelForward(window, record);
             return 1;
-        case 116:
+        case IDC_REFERENCE:
             ToggleReference(window, record);
             return 1;
         default:

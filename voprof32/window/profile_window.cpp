@@ -1,11 +1,9 @@
 /*
- * The profile window's procedure: initialisation, the chart painted into
- * control 101, activation, keys handed on to the image, closing and
+ * The profile window's procedure: initialisation, the chart painted into its
+ * control, activation, keys handed on to the image, closing and
  * destruction with everything the window owns. The frame's messages are in
  * window_layout.cpp, the range-marker drag in range_marker_drag.cpp.
  */
-#include "window/profile_window.h"
-
 #include <stdio.h>
 #include <string.h>
 
@@ -25,34 +23,16 @@
 #include "sampling/statistics.h"
 #include "sampling/stats_display.h"
 #include "window/geometry_commands.h"
+#include "window/profile_view.h"
 #include "window/range_marker_drag.h"
 #include "window/window_layout.h"
-
-struct ProfileRecord *ProfileFromWindow(HWND window) {
-    return (struct ProfileRecord *)GetWindowLongPtrA(window, DWLP_USER);
-}
-
-void RefreshProfileView(HWND window, int rebuild) {
-    struct ProfileRecord *record = ProfileFromWindow(window);
-    (void)rebuild; /* the table view, rebuilt here when shown, comes with the table work */
-    if (!record || record->tableOn) return;
-    InvalidateRect(GetDlgItem(window, 101), 0, FALSE);
-    InvalidateRect(window, 0, FALSE);
-}
-
-void ProfileReadAndShow(struct ProfileRecord *record) {
-    ProfileRead(record);
-    ProfileStatistics(record);
-    RefreshProfileView(record->profileWnd, 1);
-    ProfileShowStats(record->profileWnd);
-}
 
 static void SetCaption(HWND window) {
     char caption[256], title[129];
     HWND image = (HWND)HostQueryCall(QueryImageWindow, 0);
     title[0] = 0;
     if (image) GetWindowTextA(image, title, sizeof title);
-    snprintf(caption, sizeof caption, "%s - ", LoadResString(20));
+    snprintf(caption, sizeof caption, "%s - ", LoadResString(IDS_LINE_PROFILE));
     strncat(caption, title, sizeof caption - strlen(caption) - 1);
     SetWindowTextA(window, caption);
 }
@@ -66,10 +46,12 @@ static void OnInitDialog(HWND window, struct ProfileRecord *record) {
     SetWindowLongPtrA(window, DWLP_USER, (LONG_PTR)record);
     SetCaption(window);
     CheckRadioButton(window, GEOMETRY_LINE, GEOMETRY_FREEFORM, record->geometryCtlId);
-    EnableWindow(GetDlgItem(window, 1019), FALSE);
-    for (int i = 0; i < 512; i++) record->freeformPoints[i].x = record->freeformPoints[i].y = 0;
-    record->chartCtlProc = (WNDPROC)GetWindowLongPtrA(GetDlgItem(window, 101), GWLP_WNDPROC);
-    if (record->imageClass != 3) EnableMenuItem(GetMenu(window), 1, MF_BYPOSITION | MF_GRAYED);
+    EnableWindow(GetDlgItem(window, IDC_DELETE_FREEFORM), FALSE);
+    for (int i = 0; i < FREEFORM_CLEARED_AT_INIT; i++)
+        record->freeformPoints[i].x = record->freeformPoints[i].y = 0;
+    record->chartCtlProc = (WNDPROC)GetWindowLongPtrA(GetDlgItem(window, IDC_CHART), GWLP_WNDPROC);
+    if (record->imageClass != IMAGECLASS_RGB)
+        EnableMenuItem(GetMenu(window), MENUPOS_COLOR, MF_BYPOSITION | MF_GRAYED);
     record->fullScale = 1;
     record->statsMode = 0;
     SetStatsMode(window, record, statsModeDefault);
@@ -78,9 +60,9 @@ static void OnInitDialog(HWND window, struct ProfileRecord *record) {
     if (record->geometryCtlId == GEOMETRY_FREEFORM) {
         if (record->tableOn) {
             record->tableOn = 0;
-            TableClose(GetDlgItem(window, 101));
+            TableClose(GetDlgItem(window, IDC_CHART));
         }
-        HostShowStatus(LoadResString(214));
+        HostShowStatus(LoadResString(IDS_FREEFORM_PROMPT));
     }
     GetClientRect(window, &client);
     record->clientRect[0] = client.left, record->clientRect[1] = client.top;
@@ -99,9 +81,9 @@ static void OnDestroy(HWND window) {
         HostRecordStatement("VoProfDestroy()");
         if (currentIndex == record->slotIndex) currentIndex = -1;
         SaveProfileSettings(hostWindow, record);
-        if (record->tableOn) TableClose(GetDlgItem(window, 101));
+        if (record->tableOn) TableClose(GetDlgItem(window, IDC_CHART));
         if (record->chartCtlProc)
-            SetWindowLongPtrA(GetDlgItem(window, 101), GWLP_WNDPROC, (LONG_PTR)record->chartCtlProc);
+            SetWindowLongPtrA(GetDlgItem(window, IDC_CHART), GWLP_WNDPROC, (LONG_PTR)record->chartCtlProc);
         record->overlayHidden = 1;
         ProfileEraseOverlay(record);
         record->overlayHidden = 0;
@@ -121,7 +103,7 @@ static void OnDestroy(HWND window) {
 static INT_PTR OnChartColour(HWND window, HDC hdc, HWND control) {
     struct ProfileRecord *record = ProfileFromWindow(window);
     RECT rect;
-    if (GetDlgCtrlID(control) != 101) return 0;
+    if (GetDlgCtrlID(control) != IDC_CHART) return 0;
     GetClientRect(control, &rect);
     if (record && record->chartHandle && !record->tableOn) {
         ChartDraw(record->chartHandle, hdc, &rect, 0, 1);

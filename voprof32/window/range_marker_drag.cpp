@@ -1,6 +1,6 @@
 /*
- * Dragging the range markers of the range/area mode across the chart. Control
- * 101 is a plain static, so the mouse messages over it reach the profile
+ * Dragging the range markers of the range/area mode across the chart. The chart
+ * control is a plain static, so the mouse messages over it reach the profile
  * window; positions are in the window's client coordinates. While a marker is
  * dragged the mouse is captured and confined to the plot area, and the
  * marker's mark on the image is off until the button is released.
@@ -14,12 +14,9 @@
 #include "overlay/range_marks.h"
 #include "sampling/statistics.h"
 #include "sampling/stats_display.h"
-#include "window/profile_window.h"
 #include "window/window_layout.h"
 
-#define CHART_CONTROL 101
-
-/* The plot area relative to control 101 and control 101 in the window's client coordinates. */
+/* The plot area relative to the chart control and the chart control in the window's client coordinates. */
 struct ChartPlace {
     LONG plot[4];
     RECT control;
@@ -35,12 +32,12 @@ static struct ProfileRecord *DraggableProfile(HWND window) {
 
 static BOOL GetChartPlace(HWND window, struct ProfileRecord *record, struct ChartPlace *place) {
     ChartAttr(record->chartHandle, CHARTATTR_PLOTAREA, 0, 0, place->plot);
-    GetChildRect(GetDlgItem(window, CHART_CONTROL), window, &place->control);
+    GetChildRect(GetDlgItem(window, IDC_CHART), window, &place->control);
     return place->plot[2] > place->plot[0];
 }
 
 static void MoveMarker(HWND window, struct ProfileRecord *record, const struct ChartPlace *place, LONG x) {
-    HWND chart = GetDlgItem(window, CHART_CONTROL);
+    HWND chart = GetDlgItem(window, IDC_CHART);
     int which = markerHit - 1;
     LONG last = record->sampleCount - 1;
     LONG width = place->plot[2] - place->plot[0];
@@ -124,7 +121,7 @@ INT_PTR OnMarkerButtonUp(HWND window) {
 INT_PTR OnMarkerSetCursor(HWND window) {
     if (markerHit == 0 && !markerDragging) return 0;
     SetCursor(LoadCursorA(0, IDC_SIZEWE));
-    /* Over control 101 the static asks its parent first and sets its own cursor unless told the
+    /* Over the chart control the static asks its parent first and sets its own cursor unless told the
      * parent has set one. */
     SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
     return 1;

@@ -16,10 +16,6 @@
 #include "host/host_services.h"
 #include "overlay/range_marks.h"
 #include "sampling/stats_display.h"
-#include "window/profile_window.h"
-
-#define CHART_CONTROL 101
-#define CHANNEL_BUTTON 115
 
 void GetChildRect(HWND window, HWND parent, RECT *rect) {
     POINT corners[2];
@@ -34,7 +30,7 @@ void GetChildRect(HWND window, HWND parent, RECT *rect) {
 
 void LayoutProfileWindow(HWND window) {
     struct ProfileRecord *record = ProfileFromWindow(window);
-    HWND chart = GetDlgItem(window, CHART_CONTROL);
+    HWND chart = GetDlgItem(window, IDC_CHART);
     RECT client, area;
     LONG dx, dy;
     if (!record) return;
@@ -56,7 +52,7 @@ void LayoutProfileWindow(HWND window) {
 }
 
 static void DrawChartMarkers(HWND window, struct ProfileRecord *record) {
-    HWND chart = GetDlgItem(window, CHART_CONTROL);
+    HWND chart = GetDlgItem(window, IDC_CHART);
     HDC hdc = GetDC(chart);
     ProfileDrawRangeMarker(hdc, record, 0);
     ProfileDrawRangeMarker(hdc, record, 1);
@@ -68,10 +64,12 @@ void SetStatsMode(HWND window, struct ProfileRecord *record, WORD mode) {
     int id;
     record->statsMode = mode;
     statsModeDefault = mode;
-    ShowWindow(GetDlgItem(window, CHANNEL_BUTTON), mode != 0 && record->imageClass == 3 ? SW_SHOW : SW_HIDE);
-    for (id = 103; id <= 112; id++) ShowWindow(GetDlgItem(window, id), mode != 0 ? SW_SHOW : SW_HIDE);
-    ShowWindow(GetDlgItem(window, 113), mode == 2 ? SW_SHOW : SW_HIDE);
-    ShowWindow(GetDlgItem(window, 114), mode == 2 ? SW_SHOW : SW_HIDE);
+    ShowWindow(GetDlgItem(window, IDC_CHANNEL),
+               mode != 0 && record->imageClass == IMAGECLASS_RGB ? SW_SHOW : SW_HIDE);
+    for (id = IDC_LABEL1; id <= IDC_VALUE5; id++)
+        ShowWindow(GetDlgItem(window, id), mode != 0 ? SW_SHOW : SW_HIDE);
+    ShowWindow(GetDlgItem(window, IDC_LABEL6), mode == 2 ? SW_SHOW : SW_HIDE);
+    ShowWindow(GetDlgItem(window, IDC_VALUE6), mode == 2 ? SW_SHOW : SW_HIDE);
     if (mode != 0) {
         ProfileStatsLabels(window);
         ProfileShowStats(window);
@@ -85,7 +83,7 @@ void SetStatsMode(HWND window, struct ProfileRecord *record, WORD mode) {
         ProfileDrawImageMarks(record);
     if (mode == 0) return;
     if (record->tableOn)
-        SendMessageA(GetDlgItem(window, CHART_CONTROL), TABLE_FIT, 0, 0);
+        SendMessageA(GetDlgItem(window, IDC_CHART), TABLE_FIT, 0, 0);
     else
         InvalidateRect(window, 0, TRUE);
 }
@@ -177,7 +175,7 @@ INT_PTR OnProfilePaint(HWND window) {
         GetClientRect(window, &rect);
         PaintPanel(hdc, &rect, 6, 2);
         if (record && !record->chartHandle) {
-            GetChildRect(GetDlgItem(window, CHART_CONTROL), window, &rect);
+            GetChildRect(GetDlgItem(window, IDC_CHART), window, &rect);
             FillRect(hdc, &rect, (HBRUSH)GetStockObject(WHITE_BRUSH));
             PaintPanel(hdc, &rect, 6, 15);
         }
@@ -191,9 +189,9 @@ INT_PTR OnProfilePaint(HWND window) {
 int OnStatsModeCommand(HWND window, struct ProfileRecord *record, WORD id) {
     char statement[48];
     WORD mine, other, mode;
-    if (id != 1311 && id != 1313) return 0;
-    mine = id == 1311 ? 1 : 2;
-    other = id == 1311 ? 1313 : 1311;
+    if (id != IDM_STATISTICS && id != IDM_RANGE_AREA) return 0;
+    mine = id == IDM_STATISTICS ? 1 : 2;
+    other = id == IDM_STATISTICS ? IDM_RANGE_AREA : IDM_STATISTICS;
     mode = mine;
     if (record->statsMode == mine)
         mode = 0;

@@ -13,7 +13,7 @@ void GetChildRect(HWND window, HWND parent, RECT *rect);
 void LayoutProfileWindow(HWND window);
 /* Mode 0 no statistics, 1 statistics, 2 range/area. */
 void SetStatsMode(HWND window, struct ProfileRecord *record, WORD mode);
-/* The "Statistics" (1311) and "Range/Area" (1313) items; 1 when the id is one of them. */
+/* The "Statistics" and "Range/Area" items; 1 when the id is one of them. */
 int OnStatsModeCommand(HWND window, struct ProfileRecord *record, WORD id);
 
 INT_PTR OnProfileSize(HWND window, WPARAM kind);

@@ -1,0 +1,14 @@
+/* Showing new samples in the profile window: the chart (or table) and the statistics column. */
+#ifndef VOPROF32_WINDOW_PROFILE_VIEW_H
+#define VOPROF32_WINDOW_PROFILE_VIEW_H
+
+#include <windows.h>
+
+struct ProfileRecord;
+
+/* Invalidates the chart control so that it asks for the points again. */
+void RefreshProfileView(HWND window, int rebuild);
+/* Reads the profile again and shows it: statistics, chart or table, statistics column. */
+void ProfileReadAndShow(struct ProfileRecord *record);
+
+#endif /* VOPROF32_WINDOW_PROFILE_VIEW_H */
