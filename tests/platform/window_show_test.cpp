@@ -149,13 +149,48 @@ TEST_F(ShowTest, CaptionButtonsSendSysCommands) {
     EXPECT_TRUE(IsZoomed(hwnd));
 }
 
-TEST_F(ShowTest, HiddenWindowIsNotActivatedAndHidingPassesActivationOn) {
-    HWND a = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 200, 100);
-    HWND b = makeTopLevel(kFrame | WS_VISIBLE, 50, 50, 200, 100);
-    EXPECT_EQ(GetActiveWindow(), b);
-    ShowWindow(b, SW_HIDE);
-    EXPECT_EQ(GetActiveWindow(), a);
-    EXPECT_FALSE(IsWindowVisible(b));
+// Who takes the activation when the active window goes. The screen, bottom to
+// top: [owner,] plain, disabled, a minimised tile, and the active window (owned
+// by `owner` when there is one). Windows passes the activation to the owner if
+// it can take it, else to the topmost other visible, enabled top-level window;
+// minimising also passes over minimised windows, hiding and closing do not.
+TEST_F(ShowTest, ActivationPassesOnWhenTheActiveWindowGoes) {
+    enum class Go { Hide, Minimise, Destroy };
+    enum class Next { Owner, Plain, Tile, Nobody };
+    struct Case {
+        const char *name;
+        Go go;
+        bool owned;
+        bool plainMinimised;
+        Next next;
+    };
+    static const Case cases[] = {
+        {"hidden: the tile, topmost below", Go::Hide, false, false, Next::Tile},
+        {"minimised: the tile is passed over", Go::Minimise, false, false, Next::Plain},
+        {"destroyed: the tile, topmost below", Go::Destroy, false, false, Next::Tile},
+        {"minimised when all others are tiles: nobody", Go::Minimise, false, true, Next::Nobody},
+        {"hidden with an owner: the owner", Go::Hide, true, false, Next::Owner},
+        {"minimised with an owner: the owner", Go::Minimise, true, false, Next::Owner},
+        {"destroyed with an owner: the owner", Go::Destroy, true, false, Next::Owner},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND owner = c.owned ? makeTopLevel(kFrame | WS_VISIBLE, 0, 0, 100, 80) : nullptr;
+        HWND plain = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 100, 80);
+        makeTopLevel(kFrame | WS_VISIBLE | WS_DISABLED, 20, 20, 100, 80);
+        HWND tile = makeTopLevel(kFrame | WS_VISIBLE, 30, 30, 100, 80);
+        ShowWindow(tile, SW_SHOWMINNOACTIVE);
+        if (c.plainMinimised) ShowWindow(plain, SW_SHOWMINNOACTIVE);
+        HWND leaving = CreateWindowExA(0, "TestWindow", "Leaving", kFrame | WS_VISIBLE, 40, 40, 100, 80,
+                                       owner, nullptr, nullptr, nullptr);
+        ASSERT_EQ(GetActiveWindow(), leaving);
+        if (c.go == Go::Hide) ShowWindow(leaving, SW_HIDE);
+        if (c.go == Go::Minimise) ShowWindow(leaving, SW_MINIMIZE);
+        if (c.go == Go::Destroy) DestroyWindow(leaving);
+        const HWND expected[] = {owner, plain, tile, nullptr};
+        EXPECT_EQ(GetActiveWindow(), expected[static_cast<int>(c.next)]);
+        plat::resetWindowManager();
+    }
 }
 
 }  // namespace

@@ -171,6 +171,10 @@ MINMAXINFO queryMinMax(Window &w);
 
 // Activation (activation.cpp).
 void activateWindow(HWND hwnd, WORD how);
+// Passes the activation on from a window that is being hidden, minimised or
+// destroyed (see activation.cpp for the choice).
+enum class Leaving { Hidden, Minimised, Destroyed };
+void activateNextWindow(HWND leaving, HWND owner, Leaving how);
 void setFocusInternal(HWND hwnd);
 
 // Non-client area (nonclient.cpp).
