@@ -193,4 +193,19 @@ TEST_F(ShowTest, ActivationPassesOnWhenTheActiveWindowGoes) {
     }
 }
 
+// BringWindowToTop raises and activates a top-level window; SetForegroundWindow
+// activates the top-level window of whatever window it is given.
+TEST_F(ShowTest, BringToTopAndForegroundActivateTheTopLevelWindow) {
+    HWND a = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 200, 100);
+    HWND child = makeChild(a, WS_VISIBLE, 0, 0, 20, 20, 1);
+    HWND b = makeTopLevel(kFrame | WS_VISIBLE, 50, 50, 200, 100);
+    EXPECT_TRUE(BringWindowToTop(a));
+    EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), a);
+    EXPECT_EQ(GetActiveWindow(), a);
+    SetActiveWindow(b);
+    EXPECT_TRUE(SetForegroundWindow(child));
+    EXPECT_EQ(GetForegroundWindow(), a);
+    EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), a);
+}
+
 }  // namespace

@@ -258,8 +258,4 @@ BOOL WINAPI MapDialogRect(HWND hwnd, LPRECT rect) {
     return TRUE;
 }
 
-LONG WINAPI GetDialogBaseUnits(void) {
-    return MAKELONG(8, 16);
-}
-
 }  // extern "C"

@@ -399,16 +399,4 @@ HWND WINAPI WindowFromPoint(POINT p) {
     return windowAt(p, hit);
 }
 
-HWND WINAPI ChildWindowFromPoint(HWND parent, POINT p) {
-    Window *w = findWindow(parent);
-    if (!w) return nullptr;
-    RECT client{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
-    if (!PtInRect(&client, p)) return nullptr;
-    for (HWND child : w->children) {
-        Window *c = findWindow(child);
-        if (c && PtInRect(&c->rect, p)) return child;
-    }
-    return parent;
-}
-
 }  // extern "C"

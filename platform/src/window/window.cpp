@@ -230,16 +230,6 @@ HWND WINAPI GetParent(HWND hwnd) {
     return (w->style & WS_POPUP) ? w->owner : nullptr;
 }
 
-HWND WINAPI SetParent(HWND hwnd, HWND newParent) {
-    Window *w = findWindow(hwnd);
-    if (!w || !w->isChild() || !findWindow(newParent)) return nullptr;
-    HWND old = w->parent;
-    unlinkFromParent(*w);
-    w->parent = newParent;
-    linkIntoParent(*w);
-    return old;
-}
-
 HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
     Window *w = findWindow(hwnd);
     if (!w) return nullptr;
@@ -265,10 +255,6 @@ HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
         default:
             return nullptr;
     }
-}
-
-HWND WINAPI GetDesktopWindow(void) {
-    return nullptr;
 }
 
 BOOL WINAPI EnumChildWindows(HWND parent, BOOL(CALLBACK *fn)(HWND, LPARAM), LPARAM lParam) {
