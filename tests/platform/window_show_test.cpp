@@ -191,6 +191,18 @@ TEST_F(ShowTest, ActivationPassesOnWhenTheActiveWindowGoes) {
         EXPECT_EQ(GetActiveWindow(), expected[static_cast<int>(c.next)]);
         plat::resetWindowManager();
     }
+
+    // The popup of a menu left open is never the next window.
+    HWND plain = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 100, 80);
+    HWND leaving = makeTopLevel(kFrame | WS_VISIBLE, 40, 40, 200, 150);
+    HMENU bar = CreateMenu();
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_STRING, 7, "&Item");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&Menu");
+    SetMenu(leaving, bar);
+    pressAndRelease({40 + 4 + 10, 40 + 4 + GetSystemMetrics(SM_CYCAPTION) + 8});
+    ShowWindow(leaving, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), plain);
 }
 
 // BringWindowToTop raises and activates a top-level window; SetForegroundWindow

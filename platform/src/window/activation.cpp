@@ -38,9 +38,10 @@ void activateWindow(HWND hwnd, WORD how) {
 }
 
 // Whether a top-level window may take the activation passed on from another.
+// An open menu's popup never takes it.
 static bool canTakeActivation(HWND hwnd, Leaving how) {
     Window *w = findWindow(hwnd);
-    if (!w || !w->visible() || (w->style & WS_DISABLED)) return false;
+    if (!w || !w->visible() || (w->style & WS_DISABLED) || isMenuPopupWindow(hwnd)) return false;
     return how != Leaving::Minimised || w->show != ShowState::Minimized;
 }
 
