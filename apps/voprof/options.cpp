@@ -1,3 +1,4 @@
+// Reading the voprof command line into Options, and the help text.
 #include "options.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The default settings file ($XDG_CONFIG_HOME, then ~/.config) and the module
+// next to the program in the build tree.
 #include "paths.h"
 
 #include <cstdlib>

@@ -1,3 +1,5 @@
+// voprof run: the INI file and module chosen, the script read and played,
+// the host closed and the recorded statements written.
 #include "run_script.h"
 
 #include <cerrno>

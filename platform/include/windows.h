@@ -1201,11 +1201,8 @@ BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint);
 int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cPoints);
 BOOL WINAPI AdjustWindowRectEx(LPRECT lpRect, DWORD dwStyle, BOOL bMenu, DWORD dwExStyle);
 HWND WINAPI GetParent(HWND hWnd);
-HWND WINAPI SetParent(HWND hWndChild, HWND hWndNewParent);
 HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
-HWND WINAPI GetDesktopWindow(void);
 HWND WINAPI WindowFromPoint(POINT Point);
-HWND WINAPI ChildWindowFromPoint(HWND hWndParent, POINT Point);
 LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
 LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);
@@ -1231,7 +1228,6 @@ LRESULT WINAPI DispatchMessageA(const MSG *lpMsg);
 BOOL WINAPI IsDialogMessageA(HWND hDlg, LPMSG lpMsg);
 LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
-BOOL WINAPI InSendMessage(void);
 
 /* Painting */
 BOOL WINAPI InvalidateRect(HWND hWnd, const RECT *lpRect, BOOL bErase);
@@ -1289,7 +1285,6 @@ BOOL WINAPI CheckRadioButton(HWND hDlg, int nIDFirstButton, int nIDLastButton, i
 UINT WINAPI IsDlgButtonChecked(HWND hDlg, int nIDButton);
 LRESULT WINAPI SendDlgItemMessageA(HWND hDlg, int nIDDlgItem, UINT Msg, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI MapDialogRect(HWND hDlg, LPRECT lpRect);
-LONG WINAPI GetDialogBaseUnits(void);
 
 /* Menus */
 HMENU WINAPI LoadMenuA(HINSTANCE hInstance, LPCSTR lpMenuName);

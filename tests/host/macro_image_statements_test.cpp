@@ -4,6 +4,7 @@
 // they work is shown by the end-to-end scripts (tests/scripts/host_*.mac).
 #include <gtest/gtest.h>
 
+#include "core/host_reset.h"
 #include "core/image_store.h"
 #include "macro_test_support.h"
 #include "window/image_window.h"
@@ -14,9 +15,7 @@ using macro_test::play;
 
 class MacroImageTest : public testing::Test {
 protected:
-    void TearDown() override {
-        while (HWND window = host::activeImageWindow()) host::closeImageWindow(window);
-    }
+    void TearDown() override { host::resetHost(); }
 };
 
 TEST_F(MacroImageTest, StatementsOnTheActiveImageNeedOne) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/host_reset.h"
 #include "core/host_state.h"
 #include "macro/output_file.h"
 #include "macro_test_support.h"
@@ -54,7 +55,7 @@ TEST(MacroInterpreterRun, StopsAtTheFailingStatement) {
 
 // A bad point list changes nothing; a good one replaces the list, VoMorePts appends.
 TEST(MacroInterpreterRun, PointListsAreWholeNumbersInPairs) {
-    host::state().pointList.clear();
+    host::resetHost();
     EXPECT_EQ(play("VoListPts(Pts(0), \"1 2 3\")").errorText(),
               "t.mac:1:19: the point list has an odd number of coordinates");
     EXPECT_EQ(play("VoMorePts(\"1 2.5\")").errorText(),

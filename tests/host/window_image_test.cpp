@@ -1,6 +1,11 @@
 // Image windows: the window itself, and what it shows: small images at
 // several zooms and scroll origins, a 16-bit range, a hook's overlay.
+#include "chart/chart_store.h"
+#include "core/host_reset.h"
+#include "core/host_state.h"
 #include "core/image_store.h"
+#include "core/region.h"
+#include "sampling/shape_store.h"
 #include "window/host_window.h"
 #include "window/image_window.h"
 #include "window_test_support.h"
@@ -84,6 +89,28 @@ TEST_F(ImageWindowTest, PaintPhasesAndAHooksOverlay) {
     EXPECT_TRUE(clientPixel(w, 4, 5) == 0xFF0000 && clientPixel(w, 5, 5) == gray(40));
     EXPECT_TRUE(sequenceMatches(
         hook.calls, {{WM_PAINT, kPosted, 0, 0, "phase 0"}, {WM_PAINT, kSent, 0, 0, "phase 1"}}, w));
+}
+
+// resetHost leaves the host as it starts: no image window, image, region,
+// shape or chart, an empty state, the same host window; identifiers go on.
+TEST_F(ImageWindowTest, ResetHostForgetsEverythingButTheHostWindow) {
+    const int id = blankImage(4, 4);
+    HWND w = host::openImageWindow(id);
+    void *region = host::addRegion(host::Region{});
+    void *shape = host::addShape(host::Shape{});
+    HCHART chart = host::chartStore().createChart(ChartSpec{});
+    host::state().recorded.push_back("VoProfCreate()");
+    HWND hostWindow = host::hostWindow();
+    host::resetHost();
+    EXPECT_FALSE(IsWindow(w));
+    EXPECT_EQ(host::activeImageWindow(), nullptr);
+    EXPECT_EQ(host::images().find(id), nullptr);
+    EXPECT_EQ(host::findRegion(region), nullptr);
+    EXPECT_EQ(host::findShape(shape), nullptr);
+    EXPECT_EQ(host::chartStore().chart(chart), nullptr);
+    EXPECT_TRUE(host::state().recorded.empty());
+    EXPECT_EQ(host::hostWindow(), hostWindow);
+    EXPECT_GT(blankImage(4, 4), id) << "identifiers are not given twice";
 }
 
 }  // namespace

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "core/host_state.h"
+#include "core/host_reset.h"
 #include "core/image_store.h"
 #include "window/host_window.h"
-#include "window/image_views.h"
 
 namespace testing_support {
 
@@ -38,14 +37,12 @@ std::vector<plat::SpyMessage> HookRecorder::only(const std::vector<UINT> &messag
 }
 
 void HostWindowTest::SetUp() {
-    HWND keep = host::state().hostWindow;
-    host::state() = host::HostState{};
-    host::state().hostWindow = keep ? keep : host::hostWindow();
-    host::setMouseSuspended(false);
+    host::resetHost();
+    host::hostWindow();
 }
 
 void HostWindowTest::TearDown() {
-    while (!host::allViews().empty()) DestroyWindow(host::allViews().front().window);
+    host::resetHost();
 }
 
 int addGrayImage(host::ImageClass cls, int width, int height, const std::function<double(int, int)> &value) {

@@ -27,6 +27,7 @@ private:
     int slot_ = 0;
 };
 
+// Each test starts and ends with host::resetHost, the host window in place.
 class HostWindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

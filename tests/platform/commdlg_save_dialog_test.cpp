@@ -91,8 +91,7 @@ protected:
     }
     void TearDown() override {
         plat::setSaveFileChooser({});
-        plat::setModalIdleHandler({});
-        DestroyWindow(owner_);
+        plat::resetWindowManager();
     }
 
     HWND owner_ = nullptr;

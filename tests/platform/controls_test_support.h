@@ -52,9 +52,7 @@ protected:
         plat::pumpMessages();
     }
     void TearDown() override {
-        plat::setModifierState(false, false);
-        DestroyWindow(parent_);
-        plat::pumpMessages();
+        plat::resetWindowManager();
         current() = nullptr;
     }
 

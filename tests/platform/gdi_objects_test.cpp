@@ -167,6 +167,8 @@ TEST(SaveDC, RestoreBringsBackObjectsAttributesAndTheClip) {
     SelectObject(dc, red);
     SetROP2(dc, R2_XORPEN);
     SetBkColor(dc, kBlue);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_BASELINE | TA_CENTER);
     MoveToEx(dc, 5, 6, nullptr);
     EXPECT_EQ(IntersectClipRect(dc, 2, 2, 5, 5), SIMPLEREGION);
     EXPECT_EQ(IntersectClipRect(dc, 5, 5, 8, 8), NULLREGION);
@@ -174,9 +176,13 @@ TEST(SaveDC, RestoreBringsBackObjectsAttributesAndTheClip) {
     SetROP2(dc, R2_NOT);
     EXPECT_TRUE(RestoreDC(dc, -1));
     EXPECT_EQ(GetROP2(dc), R2_XORPEN);
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    EXPECT_EQ(GetTextAlign(dc), static_cast<UINT>(TA_BASELINE | TA_CENTER));
     EXPECT_FALSE(RestoreDC(dc, 2));  // used up by the restore
     EXPECT_TRUE(RestoreDC(dc, 1));
     EXPECT_TRUE(GetROP2(dc) == R2_COPYPEN && GetBkColor(dc) == kWhite);
+    EXPECT_EQ(GetBkMode(dc), OPAQUE);
+    EXPECT_EQ(GetTextAlign(dc), static_cast<UINT>(TA_LEFT | TA_TOP));
     POINT position{};
     MoveToEx(dc, 0, 0, &position);
     EXPECT_EQ(position.x, 0);

@@ -42,6 +42,21 @@ TEST_F(MenuBarTest, MenuShrinksTheClientArea) {
     EXPECT_EQ(GetMenu(hwnd), bar);
 }
 
+// A changed menu shows once DrawMenuBar asks for the frame to be drawn again.
+TEST_F(MenuBarTest, DrawMenuBarRepaintsTheFrame) {
+    HWND hwnd = makeWithMenu();
+    MessageLog log;
+    log.watch(hwnd);
+    log.keep(WM_NCPAINT);
+    ModifyMenuA(GetMenu(hwnd), 0, MF_BYPOSITION | MF_STRING, 9, "&Data");
+    plat::pumpMessages();
+    EXPECT_TRUE(log.entries().empty()) << "ModifyMenu alone draws nothing";
+    EXPECT_TRUE(DrawMenuBar(hwnd));
+    plat::pumpMessages();
+    EXPECT_EQ(log.entries().size(), 1u);
+    EXPECT_FALSE(DrawMenuBar(reinterpret_cast<HWND>(0xdead0)));
+}
+
 TEST_F(MenuBarTest, ChooseByCodeOpensThePopupsOnTheWay) {
     HWND hwnd = makeWithMenu();
     MessageLog log;

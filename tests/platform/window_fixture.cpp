@@ -1,7 +1,5 @@
 #include "window_fixture.h"
 
-#include <vector>
-
 #include <platform/embed.h>
 
 namespace testing_support {
@@ -34,13 +32,9 @@ void registerTestClasses() {
     RegisterClassA(&wc);
 }
 
-static std::vector<HWND> made;
-
 HWND makeTopLevel(DWORD style, int x, int y, int cx, int cy, const char *cls) {
     registerTestClasses();
-    HWND hwnd = CreateWindowExA(0, cls, "Test", style, x, y, cx, cy, nullptr, nullptr, nullptr, nullptr);
-    made.push_back(hwnd);
-    return hwnd;
+    return CreateWindowExA(0, cls, "Test", style, x, y, cx, cy, nullptr, nullptr, nullptr, nullptr);
 }
 
 HWND makeChild(HWND parent, DWORD style, int x, int y, int cx, int cy, int id, const char *cls) {
@@ -63,25 +57,14 @@ std::vector<plat::SpyMessage> messagesOf(const MessageLog &log, UINT message) {
     return out;
 }
 
-void destroyAllWindows() {
-    for (HWND hwnd : made)
-        if (IsWindow(hwnd)) DestroyWindow(hwnd);
-    made.clear();
-}
-
 void WindowTest::SetUp() {
     setHook({});
-    plat::setModifierState(false, false);
-    plat::setModalIdleHandler({});
+    plat::resetWindowManager();
 }
 
 void WindowTest::TearDown() {
     setHook({});
-    plat::setMessageSpy({});
-    ReleaseCapture();
-    ClipCursor(nullptr);
-    destroyAllWindows();
-    plat::pumpMessages();
+    plat::resetWindowManager();
 }
 
 }  // namespace testing_support

@@ -28,9 +28,7 @@ void pressAndRelease(POINT from, std::initializer_list<POINT> path = {});
 // The logged messages of one kind, in order.
 std::vector<plat::SpyMessage> messagesOf(const MessageLog &log, UINT message);
 
-// Destroys every top-level window made with makeTopLevel, so tests start from an empty screen.
-void destroyAllWindows();
-
+// Each test starts and ends with plat::resetWindowManager: an empty screen and no input held.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;

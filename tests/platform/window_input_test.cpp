@@ -2,6 +2,8 @@
 // clipping, double clicks, transparent and disabled windows, keys.
 #include "window_fixture.h"
 
+#include <utility>
+
 #include <platform/embed.h>
 
 using namespace testing_support;
@@ -87,11 +89,17 @@ TEST_F(InputTest, CaptureGetsMovesOutsideAndClipKeepsThePointerIn) {
 
     RECT clip{20, 30, 120, 90};
     ClipCursor(&clip);
-    plat::inputMouseMove(500, 5);
-    POINT at = plat::cursorPosition();
+    RECT got{};
+    GetClipCursor(&got);
+    EXPECT_TRUE(EqualRect(&got, &clip));
+    SetCursorPos(500, 5);
+    POINT at{};
+    GetCursorPos(&at);
     EXPECT_EQ(at.x, 119);
     EXPECT_EQ(at.y, 30);
     ClipCursor(nullptr);
+    GetClipCursor(&got);
+    EXPECT_EQ(got.right, plat::screenSize().cx) << "no clip: the whole screen";
     log.clear();
     ReleaseCapture();
     ASSERT_EQ(log.entries().size(), 1u);
@@ -153,10 +161,14 @@ TEST_F(InputTest, KeysGoToTheFocusAndModifiersShowInKeyState) {
     log.watch(top);
     log.watch(child);
     plat::setModifierState(true, false);
-    EXPECT_LT(GetKeyState(VK_SHIFT), 0);
-    EXPECT_EQ(GetKeyState(VK_CONTROL), 0);
     plat::inputKeyDown(VK_LEFT);
-    EXPECT_LT(GetKeyState(VK_LEFT), 0);
+    // One input queue: GetAsyncKeyState reports what GetKeyState does.
+    const std::pair<int, bool> keys[] = {
+        {VK_SHIFT, true}, {VK_CONTROL, false}, {VK_LEFT, true}, {VK_RIGHT, false}};
+    for (auto [vk, down] : keys) {
+        EXPECT_EQ(GetKeyState(vk) < 0, down) << vk;
+        EXPECT_EQ(GetAsyncKeyState(vk) < 0, down) << vk;
+    }
     plat::inputKeyUp(VK_LEFT);
     EXPECT_EQ(GetKeyState(VK_LEFT), 0);
     static const std::vector<ExpectedMsg> seq = {
@@ -164,6 +176,42 @@ TEST_F(InputTest, KeysGoToTheFocusAndModifiersShowInKeyState) {
         {WM_KEYUP, kPosted | kWParam | kLParam, VK_LEFT, static_cast<LPARAM>(0xC0000001u), "key released"},
     };
     EXPECT_TRUE(sequenceMatches(log.entries(), seq, child));
+}
+
+// A test's leftovers do not reach the next one: keys, buttons, modifiers,
+// clip, the pointer and an open menu are all dropped.
+TEST_F(InputTest, ResetLeavesNothingHeld) {
+    HWND hwnd = makeTopLevel(kFrame, 10, 10, 300, 200);
+    HMENU bar = CreateMenu();
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_STRING, 7, "&Item");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&Menu");
+    SetMenu(hwnd, bar);
+    RECT frame{};
+    GetWindowRect(hwnd, &frame);
+    pressAndRelease({frame.left + 4 + 10, frame.top + 4 + GetSystemMetrics(SM_CYCAPTION) + 8});  // menu open
+    plat::setModifierState(true, true);
+    plat::inputKeyDown('A');
+    RECT clip{0, 0, 400, 400};
+    ClipCursor(&clip);
+    plat::resetWindowManager();
+    EXPECT_FALSE(IsWindow(hwnd));
+    for (int vk : {VK_SHIFT, VK_CONTROL, int{'A'}, VK_LBUTTON}) EXPECT_EQ(GetKeyState(vk), 0) << vk;
+    POINT at = plat::cursorPosition();
+    EXPECT_TRUE(at.x == 0 && at.y == 0);
+    RECT got{};
+    GetClipCursor(&got);
+    EXPECT_EQ(got.right, plat::screenSize().cx);
+
+    // No menu is tracked any more: a click reaches the client area.
+    HWND next = makeTopLevel(kFrame, 10, 10, 300, 200);
+    MessageLog log;
+    log.watch(next);
+    pressAndRelease({150, 150});
+    EXPECT_EQ(messagesOf(log, WM_LBUTTONDOWN).size(), 1u);
+    plat::inputMouseDown(plat::MouseButton::Left);
+    plat::resetWindowManager();
+    EXPECT_EQ(GetKeyState(VK_LBUTTON), 0);
 }
 
 TEST_F(InputTest, ClickWindowPressesAtTheCentre) {

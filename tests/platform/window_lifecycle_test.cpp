@@ -87,6 +87,49 @@ TEST_F(LifecycleTest, LongsUserDataAndSubclassing) {
     EXPECT_EQ(GetClassLongPtrA(hwnd, GCLP_HICON), 0u);
 }
 
+// A module unregisters its classes when it is unloaded; Windows refuses while
+// a window of the class exists, and looks classes up by name and instance.
+TEST_F(LifecycleTest, ClassInfoAndUnregisteringAClass) {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.cbWndExtra = 8;
+    wc.lpszClassName = "LifecycleOnce";
+    ASSERT_NE(RegisterClassA(&wc), 0);
+    WNDCLASSA info{};
+    ASSERT_TRUE(GetClassInfoA(nullptr, "lifecycleonce", &info)) << "names compare without case";
+    EXPECT_TRUE(info.lpfnWndProc == DefWindowProcA && info.style == CS_DBLCLKS && info.cbWndExtra == 8);
+    EXPECT_TRUE(GetClassInfoA(nullptr, "button", &info)) << "a system class";
+    HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW, 0, 0, 50, 50, "LifecycleOnce");
+    EXPECT_FALSE(UnregisterClassA("LifecycleOnce", nullptr)) << "a window of the class exists";
+    DestroyWindow(hwnd);
+    EXPECT_TRUE(UnregisterClassA("LifecycleOnce", nullptr));
+    EXPECT_FALSE(GetClassInfoA(nullptr, "LifecycleOnce", &info));
+    SetLastError(0);
+    EXPECT_FALSE(UnregisterClassA("LifecycleOnce", nullptr));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CLASS_DOES_NOT_EXIST));
+}
+
+// A message loop of its own: PeekMessage looks or takes in posting order,
+// and WM_QUIT comes once no posted message is left.
+TEST_F(LifecycleTest, PeekMessageAndQuit) {
+    HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW, 0, 0, 50, 50);
+    PostMessageA(hwnd, WM_USER + 1, 1, 0);
+    PostQuitMessage(3);
+    PostMessageA(hwnd, WM_USER + 2, 2, 0);
+    MSG msg{};
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER + 1)) << "looking leaves it queued";
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_USER + 2, WM_USER + 2, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 2u) << "a filter takes the message it names";
+    std::vector<UINT> seen;
+    while (GetMessageA(&msg, nullptr, 0, 0)) seen.push_back(msg.message);
+    EXPECT_EQ(seen, (std::vector<UINT>{WM_USER + 1}));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 3u);
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+}
+
 TEST_F(LifecycleTest, InvalidHandlesFailQuietly) {
     HWND bogus = reinterpret_cast<HWND>(0xdead0);
     RECT r{1, 2, 3, 4};

@@ -44,6 +44,31 @@ TEST_F(PaintTest, EraseOnlyWhenAsked) {
     EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
 }
 
+// What RedrawWindow sends at once (RDW_UPDATENOW) for each combination asked.
+TEST_F(PaintTest, RedrawWindowFlags) {
+    struct Case {
+        const char *name;
+        UINT flags;
+        std::vector<UINT> sent;
+    };
+    const Case cases[] = {
+        {"invalidate, paint now", RDW_INVALIDATE | RDW_UPDATENOW, {WM_PAINT}},
+        {"with the background", RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW, {WM_PAINT, WM_ERASEBKGND}},
+        {"with the frame", RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW, {WM_NCPAINT, WM_PAINT}},
+        {"invalidate only: later", RDW_INVALIDATE, {}},
+    };
+    HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100);
+    for (const Case &c : cases) {
+        plat::pumpMessages();
+        MessageLog log;
+        log.watch(hwnd);
+        for (UINT m : {WM_PAINT, WM_ERASEBKGND, WM_NCPAINT}) log.keep(m);
+        EXPECT_TRUE(RedrawWindow(hwnd, nullptr, nullptr, c.flags));
+        EXPECT_EQ(log.messages(), c.sent) << c.name;
+    }
+    EXPECT_FALSE(RedrawWindow(reinterpret_cast<HWND>(0xdead0), nullptr, nullptr, RDW_INVALIDATE));
+}
+
 TEST_F(PaintTest, ParentPaintsBeforeChildrenAndInvalidatesThem) {
     HWND top = makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200);
     HWND child = makeChild(top, WS_VISIBLE, 10, 10, 50, 50, 1);

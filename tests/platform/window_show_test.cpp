@@ -149,13 +149,75 @@ TEST_F(ShowTest, CaptionButtonsSendSysCommands) {
     EXPECT_TRUE(IsZoomed(hwnd));
 }
 
-TEST_F(ShowTest, HiddenWindowIsNotActivatedAndHidingPassesActivationOn) {
+// Who takes the activation when the active window goes. The screen, bottom to
+// top: [owner,] plain, disabled, a minimised tile, and the active window (owned
+// by `owner` when there is one). Windows passes the activation to the owner if
+// it can take it, else to the topmost other visible, enabled top-level window;
+// minimising also passes over minimised windows, hiding and closing do not.
+TEST_F(ShowTest, ActivationPassesOnWhenTheActiveWindowGoes) {
+    enum class Go { Hide, Minimise, Destroy };
+    enum class Next { Owner, Plain, Tile, Nobody };
+    struct Case {
+        const char *name;
+        Go go;
+        bool owned;
+        bool plainMinimised;
+        Next next;
+    };
+    static const Case cases[] = {
+        {"hidden: the tile, topmost below", Go::Hide, false, false, Next::Tile},
+        {"minimised: the tile is passed over", Go::Minimise, false, false, Next::Plain},
+        {"destroyed: the tile, topmost below", Go::Destroy, false, false, Next::Tile},
+        {"minimised when all others are tiles: nobody", Go::Minimise, false, true, Next::Nobody},
+        {"hidden with an owner: the owner", Go::Hide, true, false, Next::Owner},
+        {"minimised with an owner: the owner", Go::Minimise, true, false, Next::Owner},
+        {"destroyed with an owner: the owner", Go::Destroy, true, false, Next::Owner},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        HWND owner = c.owned ? makeTopLevel(kFrame | WS_VISIBLE, 0, 0, 100, 80) : nullptr;
+        HWND plain = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 100, 80);
+        makeTopLevel(kFrame | WS_VISIBLE | WS_DISABLED, 20, 20, 100, 80);
+        HWND tile = makeTopLevel(kFrame | WS_VISIBLE, 30, 30, 100, 80);
+        ShowWindow(tile, SW_SHOWMINNOACTIVE);
+        if (c.plainMinimised) ShowWindow(plain, SW_SHOWMINNOACTIVE);
+        HWND leaving = CreateWindowExA(0, "TestWindow", "Leaving", kFrame | WS_VISIBLE, 40, 40, 100, 80,
+                                       owner, nullptr, nullptr, nullptr);
+        ASSERT_EQ(GetActiveWindow(), leaving);
+        if (c.go == Go::Hide) ShowWindow(leaving, SW_HIDE);
+        if (c.go == Go::Minimise) ShowWindow(leaving, SW_MINIMIZE);
+        if (c.go == Go::Destroy) DestroyWindow(leaving);
+        const HWND expected[] = {owner, plain, tile, nullptr};
+        EXPECT_EQ(GetActiveWindow(), expected[static_cast<int>(c.next)]);
+        plat::resetWindowManager();
+    }
+
+    // The popup of a menu left open is never the next window.
+    HWND plain = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 100, 80);
+    HWND leaving = makeTopLevel(kFrame | WS_VISIBLE, 40, 40, 200, 150);
+    HMENU bar = CreateMenu();
+    HMENU popup = CreatePopupMenu();
+    AppendMenuA(popup, MF_STRING, 7, "&Item");
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&Menu");
+    SetMenu(leaving, bar);
+    pressAndRelease({40 + 4 + 10, 40 + 4 + GetSystemMetrics(SM_CYCAPTION) + 8});
+    ShowWindow(leaving, SW_HIDE);
+    EXPECT_EQ(GetActiveWindow(), plain);
+}
+
+// BringWindowToTop raises and activates a top-level window; SetForegroundWindow
+// activates the top-level window of whatever window it is given.
+TEST_F(ShowTest, BringToTopAndForegroundActivateTheTopLevelWindow) {
     HWND a = makeTopLevel(kFrame | WS_VISIBLE, 10, 10, 200, 100);
+    HWND child = makeChild(a, WS_VISIBLE, 0, 0, 20, 20, 1);
     HWND b = makeTopLevel(kFrame | WS_VISIBLE, 50, 50, 200, 100);
-    EXPECT_EQ(GetActiveWindow(), b);
-    ShowWindow(b, SW_HIDE);
+    EXPECT_TRUE(BringWindowToTop(a));
+    EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), a);
     EXPECT_EQ(GetActiveWindow(), a);
-    EXPECT_FALSE(IsWindowVisible(b));
+    SetActiveWindow(b);
+    EXPECT_TRUE(SetForegroundWindow(child));
+    EXPECT_EQ(GetForegroundWindow(), a);
+    EXPECT_EQ(GetWindow(b, GW_HWNDFIRST), a);
 }
 
 }  // namespace

@@ -56,6 +56,11 @@ public:
     // Moves one of the chart's plots to the head of its sequence, keeping the
     // order of the others; false when the plot is not the chart's.
     bool moveToHead(Chart &chart, HPLOT plot);
+    // Forgets every chart and plot; handles go on counting.
+    void clear() {
+        charts_.clear();
+        plots_.clear();
+    }
 
 private:
     std::map<HCHART, Chart> charts_;

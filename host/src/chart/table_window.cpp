@@ -11,6 +11,7 @@
 
 #include <map>
 
+#include "core/host_reset.h"
 #include "chart/table_grid.h"
 
 namespace {
@@ -133,3 +134,13 @@ BOOL WINAPI TableClose(HWND control) {
 }
 
 }  // extern "C"
+
+namespace host {
+
+void closeAllTables() {
+    std::vector<HWND> controls;
+    for (const auto &[control, shown] : shownTables()) controls.push_back(control);
+    for (HWND control : controls) TableClose(control);
+}
+
+}  // namespace host

@@ -1,3 +1,4 @@
+// The one HostState of the process.
 #include "core/host_state.h"
 
 namespace host {

@@ -18,6 +18,8 @@ public:
     const Image *find(int id) const;
     bool remove(int id);
     std::vector<int> ids() const;
+    // Forgets every image; identifiers go on counting.
+    void clear() { images_.clear(); }
     // Called after pixels of an image were changed by the host (for the windows and hooks).
     void notifyChanged(int id);
     void setChangeListener(std::function<void(int id)> listener) { changed_ = std::move(listener); }

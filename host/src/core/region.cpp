@@ -3,6 +3,8 @@
 // region that happens to live at the same address.
 #include "core/region.h"
 
+#include "core/host_reset.h"
+
 #include <cstdint>
 #include <map>
 
@@ -22,6 +24,10 @@ RegionTable &table() {
 }
 
 }  // namespace
+
+void forgetRegions() {
+    table().regions.clear();
+}
 
 void *addRegion(Region region) {
     RegionTable &t = table();

@@ -1,3 +1,5 @@
+// Pixel sizes per image class, the size check against decoder limits, and
+// blank images allocated after it.
 #include "image/pixel_storage.h"
 
 #include <cstdio>

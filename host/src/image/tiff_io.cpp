@@ -1,3 +1,4 @@
+// libtiff opened with per-file message handlers, from files and from memory.
 #include "image/tiff_io.h"
 
 #include <algorithm>

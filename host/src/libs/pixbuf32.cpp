@@ -7,6 +7,7 @@
 #include <memory>
 #include <new>
 
+#include "core/host_reset.h"
 #include "core/image_store.h"
 #include "core/region.h"
 
@@ -102,3 +103,11 @@ LONG WINAPI ImgRegionInfo(HIMGREGION handle, LONG code, LONG, LONG, LPVOID out) 
 }
 
 }  // extern "C"
+
+namespace host {
+
+void freeAllBlocks() {
+    blocks().clear();
+}
+
+}  // namespace host

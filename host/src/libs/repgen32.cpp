@@ -11,6 +11,7 @@
 
 #include <platform/embed.h>
 
+#include "core/host_reset.h"
 #include "libs/report.h"
 
 namespace {
@@ -134,6 +135,10 @@ bool writeReport(const std::string &directory, std::string *error) {
         return false;
     }
     return true;
+}
+
+void forgetReportItems() {
+    table().items.clear();
 }
 
 }  // namespace host

@@ -1,3 +1,5 @@
+// Loading a plug-in module with dlopen, finding its entry points and calling
+// DllMain on attach and detach.
 #include "loader/plugin_module.h"
 
 #include <dlfcn.h>

@@ -1,3 +1,4 @@
+// The table of the macro language's symbolic constants and their values.
 #include "macro/constants.h"
 
 namespace host::macro {

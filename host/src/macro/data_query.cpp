@@ -1,3 +1,4 @@
+// The VoProfGet output buffer and the line printed from it.
 #include "macro/data_query.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Pointer moves and left-button presses for the statements that drive
+// windows, and the plug-in window they act on.
 #include "macro/hand_steps.h"
 
 #include <platform/embed.h>

@@ -1,3 +1,5 @@
+// Checking a script, then playing it statement by statement, and the text of
+// a script error.
 #include "macro/interpreter.h"
 
 #include <cctype>

@@ -1,3 +1,4 @@
+// The key names of KeyDown and KeyUp and their virtual-key codes.
 #include "macro/key_names.h"
 
 #include <cctype>

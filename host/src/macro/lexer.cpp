@@ -1,3 +1,4 @@
+// Splitting a script line into tokens: names, numbers, strings, punctuation.
 #include "macro/lexer.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// Writing a script's output files through a temporary file and a rename.
 #include "macro/output_file.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// Parsing a script line by line into statements, stopping at the first error.
 #include "macro/parser.h"
 
 #include <cmath>

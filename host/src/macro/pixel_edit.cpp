@@ -1,3 +1,5 @@
+// ImgSetPixel, ImgFill and ImgPixel on an image: values checked against its
+// class first, then written or read.
 #include "macro/pixel_edit.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Finding a statement's row by name, checking the arguments of a call against
+// the row's signatures before its handler runs, and the handlers' argument readers.
 #include <climits>
 #include <cmath>
 #include <cstdio>

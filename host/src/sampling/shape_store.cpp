@@ -2,6 +2,8 @@
 // twice in a run, so a destroyed shape's handle finds nothing later.
 #include "sampling/shape_store.h"
 
+#include "core/host_reset.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -32,6 +34,10 @@ auto findLive(const void *handle) {
 }
 
 }  // namespace
+
+void forgetShapes() {
+    table().live.clear();
+}
 
 void *addShape(Shape shape) {
     const uintptr_t id = table().next++;

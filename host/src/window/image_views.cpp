@@ -1,6 +1,8 @@
 // The list of image windows and the active one.
 #include "window/image_views.h"
 
+#include "core/host_reset.h"
+
 #include <algorithm>
 
 namespace host {
@@ -20,6 +22,13 @@ ViewList &list() {
 }
 
 }  // namespace
+
+void forgetViews() {
+    ViewList &l = list();
+    l.views.clear();
+    l.active = nullptr;
+    l.mouseSuspended = false;
+}
 
 ImageView *findView(HWND window) {
     if (!window) return nullptr;

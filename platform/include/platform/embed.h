@@ -34,6 +34,12 @@ struct SpyMessage {
 };
 void setMessageSpy(std::function<void(const SpyMessage &)> spy);
 
+// A fresh start for tests: every window destroyed (the spy and the idle
+// handler dropped first), no menu open, no capture or cursor clip, the pointer
+// at (0, 0) with no button, key or modifier held, nothing queued. Registered
+// classes stay.
+void resetWindowManager();
+
 // ---- Input seam (screen coordinates) -------------------------------------------
 // Each call delivers what Windows delivers for that hand movement: hit-testing,
 // WM_SETCURSOR, activation on a press (WA_CLICKACTIVE), client or non-client

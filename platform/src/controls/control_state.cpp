@@ -1,6 +1,8 @@
 // Font, notification and colour plumbing shared by the system controls.
 #include "controls/control_state.h"
 
+#include "internal/ctl_color.h"
+
 namespace plat {
 
 bool handleFontMessage(HWND hwnd, ControlState &state, UINT message, WPARAM wParam, LPARAM lParam,
@@ -37,26 +39,16 @@ void notifyParent(HWND hwnd, WORD code) {
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(hwnd));
 }
 
-// What DefWindowProc answers when nobody handles the message; used when the
-// control has no parent to ask.
-static HBRUSH defaultColorBrush(HDC hdc, UINT ctlColorMessage) {
-    bool field = ctlColorMessage == WM_CTLCOLOREDIT || ctlColorMessage == WM_CTLCOLORLISTBOX;
-    int background = field ? COLOR_WINDOW : COLOR_BTNFACE;
-    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(hdc, GetSysColor(background));
-    return GetSysColorBrush(background);
-}
-
 HBRUSH controlColorBrush(HWND hwnd, HDC hdc, UINT ctlColorMessage) {
     HWND parent = GetParent(hwnd);
-    if (!parent) return defaultColorBrush(hdc, ctlColorMessage);
+    if (!parent) return defaultCtlColor(hdc, ctlColorMessage);
     WPARAM dc = reinterpret_cast<WPARAM>(hdc);
     LPARAM control = reinterpret_cast<LPARAM>(hwnd);
     auto brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, ctlColorMessage, dc, control));
     // A parent procedure that forgets DefWindowProc answers 0; Windows then
     // asks DefWindowProc itself.
     if (!brush) brush = reinterpret_cast<HBRUSH>(DefWindowProcA(parent, ctlColorMessage, dc, control));
-    if (!brush) brush = defaultColorBrush(hdc, ctlColorMessage);
+    if (!brush) brush = defaultCtlColor(hdc, ctlColorMessage);
     return brush;
 }
 

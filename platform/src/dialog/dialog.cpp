@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "internal/ctl_color.h"
 #include "internal/dialog.h"
 #include "internal/init.h"
 #include "internal/resources.h"
@@ -14,14 +15,8 @@ namespace plat {
 // Messages whose dialog-procedure result is returned as it is, not through
 // DWLP_MSGRESULT, as DefDlgProc does on Windows.
 static bool returnsDirectly(UINT message) {
+    if (isCtlColorMessage(message)) return true;
     switch (message) {
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORSCROLLBAR:
         case WM_COMPAREITEM:
         case WM_QUERYDRAGICON:
         case WM_INITDIALOG:
@@ -261,10 +256,6 @@ BOOL WINAPI MapDialogRect(HWND hwnd, LPRECT rect) {
     if (!w || !w->isDialog || !rect) return FALSE;
     *rect = toPixels(*w, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
     return TRUE;
-}
-
-LONG WINAPI GetDialogBaseUnits(void) {
-    return MAKELONG(8, 16);
 }
 
 }  // extern "C"

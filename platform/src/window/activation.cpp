@@ -37,6 +37,33 @@ void activateWindow(HWND hwnd, WORD how) {
             reinterpret_cast<LPARAM>(old), false);
 }
 
+// Whether a top-level window may take the activation passed on from another.
+// An open menu's popup never takes it.
+static bool canTakeActivation(HWND hwnd, Leaving how) {
+    Window *w = findWindow(hwnd);
+    if (!w || !w->visible() || (w->style & WS_DISABLED) || isMenuPopupWindow(hwnd)) return false;
+    return how != Leaving::Minimised || w->show != ShowState::Minimized;
+}
+
+// As Windows does when the active window is hidden, minimised or destroyed:
+// its owner takes the activation if it can, else the topmost other top-level
+// window that is visible and enabled; minimising also passes over minimised
+// windows. With no such window nothing is active.
+void activateNextWindow(HWND leaving, HWND owner, Leaving how) {
+    if (!findWindow(leaving) || wm().active != leaving) return;
+    if (owner && owner != leaving && canTakeActivation(owner, how)) {
+        activateWindow(owner, WA_ACTIVE);
+        return;
+    }
+    for (HWND h : wm().topLevels) {
+        if (h != leaving && canTakeActivation(h, how)) {
+            activateWindow(h, WA_ACTIVE);
+            return;
+        }
+    }
+    activateWindow(nullptr, WA_ACTIVE);
+}
+
 void setFocusInternal(HWND hwnd) {
     WindowManager &m = wm();
     HWND old = m.focus;

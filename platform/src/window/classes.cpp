@@ -15,6 +15,31 @@ WindowManager &wm() {
     return state;
 }
 
+void resetWindowManager() {
+    WindowManager &m = wm();
+    // Nobody listens any more: the spy's log may be gone already.
+    m.spy = {};
+    m.idleHandler = {};
+    closeMenuPopup(false);
+    m.tracking = Tracking::None;
+    m.trackWindow = nullptr;
+    m.trackHit = 0;
+    ReleaseCapture();
+    for (HWND h : std::vector<HWND>(m.topLevels))
+        if (findWindow(h)) DestroyWindow(h);
+    m.clipOn = false;
+    m.cursor = POINT{0, 0};
+    m.shift = m.control = false;
+    m.buttons[0] = m.buttons[1] = m.buttons[2] = false;
+    m.keysDown.clear();
+    m.lastHover = nullptr;
+    m.pressedNcWindow = nullptr;
+    m.pressedNcHit = HTNOWHERE;
+    m.queue.clear();
+    m.quitPosted = false;
+    m.quitCode = 0;
+}
+
 Window *findWindow(HWND hwnd) {
     return hwnd ? wm().windows.find(hwnd) : nullptr;
 }

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "internal/ctl_color.h"
 #include "window/state.h"
 
 namespace plat {
@@ -143,6 +144,14 @@ static LRESULT onNcButtonDown(Window &w, WPARAM hit) {
     }
 }
 
+HBRUSH defaultCtlColor(HDC hdc, UINT message) {
+    bool field = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
+    int background = field ? COLOR_WINDOW : COLOR_BTNFACE;
+    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(hdc, GetSysColor(background));
+    return GetSysColorBrush(background);
+}
+
 }  // namespace plat
 
 using namespace plat;
@@ -221,25 +230,14 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam,
                 return deliver(hwnd, WM_SYSCOMMAND,
                                w->show == ShowState::Maximized ? SC_RESTORE : SC_MAXIMIZE, 0, false);
             return 0;
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORSCROLLBAR: {
-            HDC hdc = reinterpret_cast<HDC>(wParam);
-            bool window = message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX;
-            SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
-            SetBkColor(hdc, GetSysColor(window ? COLOR_WINDOW : COLOR_BTNFACE));
-            return reinterpret_cast<LRESULT>(GetSysColorBrush(window ? COLOR_WINDOW : COLOR_BTNFACE));
-        }
         case WM_CANCELMODE:
             if (wm().capture == hwnd) ReleaseCapture();
             return 0;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<LRESULT>(w->cls->icon);
         default:
+            if (isCtlColorMessage(message))
+                return reinterpret_cast<LRESULT>(defaultCtlColor(reinterpret_cast<HDC>(wParam), message));
             return 0;
     }
 }

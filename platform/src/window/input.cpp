@@ -6,15 +6,10 @@
 // WM_SETCURSOR comes before every mouse message that is not captured.
 // Frame drags and open menus are states of the seam, not nested loops.
 #include <algorithm>
-#include <set>
 
 #include "window/state.h"
 
 namespace plat {
-
-static std::set<int> keysDown;
-static HWND pressedNcWindow = nullptr;
-static LRESULT pressedNcHit = HTNOWHERE;
 
 static bool containsScreen(const Window &w, POINT p) {
     RECT r = windowRectOnScreen(w);
@@ -167,8 +162,8 @@ static void pressOrDouble(MouseButton button, bool dbl) {
         deliver(target, message, keyFlags(), clientParam(target, m.cursor), true);
     } else {
         if (button == MouseButton::Left) {
-            pressedNcWindow = target;
-            pressedNcHit = hit;
+            m.pressedNcWindow = target;
+            m.pressedNcHit = hit;
         }
         deliver(target, ncMessage(message), static_cast<WPARAM>(hit), screenParam(m.cursor), true);
     }
@@ -243,10 +238,10 @@ void plat::inputMouseUp(MouseButton button) {
     }
     LRESULT hit = HTCLIENT;
     HWND target = m.capture ? m.capture : windowAt(m.cursor, hit);
-    HWND pressed = pressedNcWindow;
-    LRESULT pressedHit = pressedNcHit;
-    pressedNcWindow = nullptr;
-    pressedNcHit = HTNOWHERE;
+    HWND pressed = m.pressedNcWindow;
+    LRESULT pressedHit = m.pressedNcHit;
+    m.pressedNcWindow = nullptr;
+    m.pressedNcHit = HTNOWHERE;
     if (!target) return;
     Window *t = findWindow(topLevelOf(target));
     if (!m.capture && t && (t->style & WS_DISABLED)) return;
@@ -282,12 +277,12 @@ static void sendKey(int vk, bool down) {
 }
 
 void plat::inputKeyDown(int vk) {
-    keysDown.insert(vk);
+    wm().keysDown.insert(vk);
     sendKey(vk, true);
 }
 
 void plat::inputKeyUp(int vk) {
-    keysDown.erase(vk);
+    wm().keysDown.erase(vk);
     sendKey(vk, false);
 }
 
@@ -389,7 +384,7 @@ SHORT WINAPI GetKeyState(int vk) {
             down = m.buttons[2];
             break;
         default:
-            down = keysDown.count(vk) != 0;
+            down = m.keysDown.count(vk) != 0;
             break;
     }
     return down ? static_cast<SHORT>(0x8000) : 0;
@@ -402,18 +397,6 @@ SHORT WINAPI GetAsyncKeyState(int vk) {
 HWND WINAPI WindowFromPoint(POINT p) {
     LRESULT hit;
     return windowAt(p, hit);
-}
-
-HWND WINAPI ChildWindowFromPoint(HWND parent, POINT p) {
-    Window *w = findWindow(parent);
-    if (!w) return nullptr;
-    RECT client{0, 0, w->client.right - w->client.left, w->client.bottom - w->client.top};
-    if (!PtInRect(&client, p)) return nullptr;
-    for (HWND child : w->children) {
-        Window *c = findWindow(child);
-        if (c && PtInRect(&c->rect, p)) return child;
-    }
-    return parent;
 }
 
 }  // extern "C"

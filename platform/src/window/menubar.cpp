@@ -15,9 +15,6 @@ constexpr int kPopupItemHeight = 17;
 constexpr int kPopupSeparatorHeight = 9;
 constexpr char kMenuClass[] = "#32768";
 
-static HWND popupWindow = nullptr;
-static HWND popupOwner = nullptr;
-
 static HFONT menuFont() {
     return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
@@ -183,10 +180,10 @@ static void showPopup(HMENU popup, POINT at) {
     registerPopupClass();
     int width = 0, height = 0;
     popupLayout(popup, width, height);
-    popupWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kMenuClass, "", WS_POPUP, at.x, at.y,
-                                  width, height, nullptr, nullptr, nullptr, nullptr);
-    SetWindowLongPtrA(popupWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(popup));
-    SetWindowPos(popupWindow, HWND_TOP, 0, 0, 0, 0,
+    wm().popupWindow = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kMenuClass, "", WS_POPUP, at.x, at.y,
+                                       width, height, nullptr, nullptr, nullptr, nullptr);
+    SetWindowLongPtrA(wm().popupWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(popup));
+    SetWindowPos(wm().popupWindow, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
@@ -200,7 +197,7 @@ void openMenuBarPopup(Window &w, int index) {
     m.tracking = Tracking::Menu;
     m.trackWindow = owner;
     m.trackMenuIndex = index;
-    popupOwner = owner;
+    m.popupOwner = owner;
     deliver(owner, WM_ENTERMENULOOP, FALSE, 0, false);
     deliver(owner, WM_INITMENU, reinterpret_cast<WPARAM>(bar), 0, false);
     Window *still = findWindow(owner);
@@ -219,10 +216,10 @@ void openMenuBarPopup(Window &w, int index) {
 
 void closeMenuPopup(bool sendExit) {
     WindowManager &m = wm();
-    HWND owner = popupOwner;
-    if (popupWindow) {
-        HWND p = popupWindow;
-        popupWindow = nullptr;
+    HWND owner = m.popupOwner;
+    if (m.popupWindow) {
+        HWND p = m.popupWindow;
+        m.popupWindow = nullptr;
         DestroyWindow(p);
     }
     if (Window *w = findWindow(owner)) {
@@ -235,12 +232,12 @@ void closeMenuPopup(bool sendExit) {
     }
     m.trackMenu = nullptr;
     m.trackMenuIndex = -1;
-    popupOwner = nullptr;
+    m.popupOwner = nullptr;
     if (sendExit && findWindow(owner)) deliver(owner, WM_EXITMENULOOP, FALSE, 0, false);
 }
 
 int popupItemAt(POINT screen) {
-    Window *p = findWindow(popupWindow);
+    Window *p = findWindow(wm().popupWindow);
     if (!p) return -1;
     RECT wr = windowRectOnScreen(*p);
     int width = 0, height = 0;
@@ -254,13 +251,13 @@ int popupItemAt(POINT screen) {
 }
 
 bool isMenuPopupWindow(HWND hwnd) {
-    return hwnd && hwnd == popupWindow;
+    return hwnd && hwnd == wm().popupWindow;
 }
 
 void chooseTrackedItem(int position) {
     HMENU menu = wm().trackMenu;
     const std::vector<MenuItem> *items = menuItems(menu);
-    HWND owner = popupOwner;
+    HWND owner = wm().popupOwner;
     if (!items || position < 0 || position >= static_cast<int>(items->size())) return;
     MenuItem item = (*items)[position];
     if (item.flags & MF_SEPARATOR) return;
@@ -268,11 +265,11 @@ void chooseTrackedItem(int position) {
         // A submenu replaces the open popup, beside it.
         deliver(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(item.popup), MAKELPARAM(position, FALSE),
                 false);
-        Window *p = findWindow(popupWindow);
+        Window *p = findWindow(wm().popupWindow);
         POINT at{0, 0};
         if (p) at = POINT{p->rect.right - 4, p->rect.top + 2 + position * kPopupItemHeight};
-        if (popupWindow) DestroyWindow(popupWindow);
-        popupWindow = nullptr;
+        if (wm().popupWindow) DestroyWindow(wm().popupWindow);
+        wm().popupWindow = nullptr;
         wm().trackMenu = item.popup;
         showPopup(item.popup, at);
         return;

@@ -135,8 +135,4 @@ LRESULT WINAPI DispatchMessageA(const MSG *msg) {
     return deliver(msg->hwnd, msg->message, msg->wParam, msg->lParam, true);
 }
 
-BOOL WINAPI InSendMessage(void) {
-    return FALSE;
-}
-
 }  // extern "C"

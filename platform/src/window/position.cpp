@@ -153,20 +153,6 @@ static void changeState(Window &w, ShowState state, bool activate) {
     if (activate && findWindow(hwnd)) activateWindow(hwnd, WA_ACTIVE);
 }
 
-static void activateOther(HWND leaving) {
-    Window *w = findWindow(leaving);
-    if (!w || wm().active != leaving) return;
-    for (HWND h : wm().topLevels) {
-        Window *t = findWindow(h);
-        if (h != leaving && t && t->visible() && !(t->style & WS_DISABLED) &&
-            t->show != ShowState::Minimized) {
-            activateWindow(h, WA_ACTIVE);
-            return;
-        }
-    }
-    activateWindow(nullptr, WA_ACTIVE);
-}
-
 }  // namespace plat
 
 using namespace plat;
@@ -227,7 +213,7 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
                 setWindowPosInternal(
                     hwnd, nullptr, 0, 0, 0, 0,
                     SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            activateOther(hwnd);
+            if (Window *still = findWindow(hwnd)) activateNextWindow(hwnd, still->owner, Leaving::Hidden);
             return TRUE;
         case SW_SHOWMINIMIZED:
         case SW_MINIMIZE:
@@ -239,7 +225,8 @@ BOOL WINAPI ShowWindow(HWND hwnd, int cmd) {
             } else {
                 show(cmd == SW_SHOWMINIMIZED);
             }
-            if (cmd == SW_MINIMIZE) activateOther(hwnd);
+            if (Window *still = findWindow(hwnd); still && cmd == SW_MINIMIZE)
+                activateNextWindow(hwnd, still->owner, Leaving::Minimised);
             break;
         case SW_SHOWMAXIMIZED:
             if (w->show != ShowState::Maximized) {

@@ -1,11 +1,13 @@
 // The window manager's state: classes, windows, z-order, activation, focus,
-// capture, the posted-message queue and the pointer. One instance per process,
-// reached through wm(); everything runs on the one GUI thread.
+// capture, the posted-message queue, the pointer, the keys held and the open
+// menu. One instance per process, reached through wm() and put back to a
+// fresh start by resetWindowManager(); everything runs on the one GUI thread.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -109,7 +111,12 @@ struct WindowManager {
     bool shift = false;
     bool control = false;
     bool buttons[3] = {false, false, false};
+    std::set<int> keysDown;  // virtual keys pressed through the input seam
     HWND lastHover = nullptr;
+    // A non-client press, so that its release on the same spot carries out
+    // the caption button or menu-bar command there.
+    HWND pressedNcWindow = nullptr;
+    LRESULT pressedNcHit = HTNOWHERE;
 
     std::deque<PostedMessage> queue;
     bool quitPosted = false;
@@ -128,8 +135,10 @@ struct WindowManager {
     int trackHit = 0;
     POINT trackStart{};
     RECT trackStartRect{};
-    HMENU trackMenu = nullptr;  // the open popup
-    int trackMenuIndex = -1;    // its position in the menu bar
+    HMENU trackMenu = nullptr;   // the open popup
+    int trackMenuIndex = -1;     // its position in the menu bar
+    HWND popupWindow = nullptr;  // the window showing trackMenu
+    HWND popupOwner = nullptr;   // the window whose menu bar it belongs to
 };
 
 WindowManager &wm();
@@ -162,6 +171,10 @@ MINMAXINFO queryMinMax(Window &w);
 
 // Activation (activation.cpp).
 void activateWindow(HWND hwnd, WORD how);
+// Passes the activation on from a window that is being hidden, minimised or
+// destroyed (see activation.cpp for the choice).
+enum class Leaving { Hidden, Minimised, Destroyed };
+void activateNextWindow(HWND leaving, HWND owner, Leaving how);
 void setFocusInternal(HWND hwnd);
 
 // Non-client area (nonclient.cpp).

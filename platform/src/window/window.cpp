@@ -109,24 +109,6 @@ static void freeTree(HWND hwnd) {
     m.windows.remove(hwnd);
 }
 
-// Activates the next top-level window after the active one goes away: its
-// owner if that can be activated, else the topmost visible enabled window.
-static void activateSuccessor(HWND leaving, HWND owner) {
-    Window *o = findWindow(owner);
-    if (o && o->visible() && !(o->style & WS_DISABLED) && o->show != ShowState::Minimized) {
-        activateWindow(owner, WA_ACTIVE);
-        return;
-    }
-    for (HWND h : wm().topLevels) {
-        Window *t = findWindow(h);
-        if (h != leaving && t && t->visible() && !(t->style & WS_DISABLED)) {
-            activateWindow(h, WA_ACTIVE);
-            return;
-        }
-    }
-    activateWindow(nullptr, WA_ACTIVE);
-}
-
 }  // namespace plat
 
 using namespace plat;
@@ -221,7 +203,7 @@ BOOL WINAPI DestroyWindow(HWND hwnd) {
             deliver(c->parent, WM_PARENTNOTIFY, MAKEWPARAM(WM_DESTROY, c->id),
                     reinterpret_cast<LPARAM>(hwnd));
     }
-    if (wasActive) activateSuccessor(hwnd, owner);
+    if (wasActive) activateNextWindow(hwnd, owner, Leaving::Destroyed);
     if (findWindow(hwnd)) sendDestroyTree(hwnd);
     if (findWindow(hwnd)) freeTree(hwnd);
     return TRUE;
@@ -246,16 +228,6 @@ HWND WINAPI GetParent(HWND hwnd) {
     if (w->isChild()) return w->parent;
     // Windows returns the owner of a popup window, and 0 for an overlapped one.
     return (w->style & WS_POPUP) ? w->owner : nullptr;
-}
-
-HWND WINAPI SetParent(HWND hwnd, HWND newParent) {
-    Window *w = findWindow(hwnd);
-    if (!w || !w->isChild() || !findWindow(newParent)) return nullptr;
-    HWND old = w->parent;
-    unlinkFromParent(*w);
-    w->parent = newParent;
-    linkIntoParent(*w);
-    return old;
 }
 
 HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
@@ -283,10 +255,6 @@ HWND WINAPI GetWindow(HWND hwnd, UINT cmd) {
         default:
             return nullptr;
     }
-}
-
-HWND WINAPI GetDesktopWindow(void) {
-    return nullptr;
 }
 
 BOOL WINAPI EnumChildWindows(HWND parent, BOOL(CALLBACK *fn)(HWND, LPARAM), LPARAM lParam) {
