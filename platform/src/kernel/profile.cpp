@@ -1,16 +1,21 @@
 // The private profile (INI file) functions. Every call reads the file afresh
-// and a write rewrites it at once, so the file on disk is always current (no
-// cache to flush). Paths are plain POSIX paths.
+// and a write replaces it at once through the safe writer, so the file on
+// disk is always current (no cache to flush) and a failed write leaves it as
+// it was, other sections included. Paths are plain POSIX paths.
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
 
 #include "kernel/file_bytes.h"
 #include "kernel/ini_document.h"
+#include "kernel/win_errors.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -21,6 +26,23 @@ std::optional<Document> loadDocument(LPCSTR fileName) {
     std::optional<std::string> bytes = plat::readFileBytes(fileName);
     if (!bytes) return std::nullopt;
     return Document::parse(*bytes);
+}
+
+// The first failed write since plat::takeProfileWriteFailure last looked.
+std::optional<plat::FileError> &profileWriteFailure() {
+    static std::optional<plat::FileError> failure;
+    return failure;
+}
+
+BOOL failWrite(const plat::FileError &error) {
+    if (!profileWriteFailure()) profileWriteFailure() = error;
+    SetLastError(plat::win32ErrorFromErrno(error.code));
+    return FALSE;
+}
+
+BOOL saveDocument(LPCSTR fileName, const Document &doc) {
+    std::optional<plat::FileError> error = plat::replaceFile(fileName, doc.serialize());
+    return error ? failWrite(*error) : TRUE;
 }
 
 // Copies one string; a string that does not fit is cut to nSize - 1
@@ -120,18 +142,27 @@ BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCST
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
+    errno = 0;
     std::optional<std::string> bytes = plat::readFileBytes(lpFileName);
-    if (!bytes && GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
+    // A file that exists but cannot be read (a folder, say) is not rewritten
+    // from nothing: that would lose every other section.
+    if (!bytes && GetLastError() != ERROR_FILE_NOT_FOUND)
+        return failWrite(plat::FileError{lpFileName, errno});
     Document doc = Document::parse(bytes ? *bytes : std::string());
     // Deleting what is not there leaves the file untouched (and uncreated).
-    if (lpKeyName == nullptr) {
-        return doc.removeSection(lpAppName) ? plat::writeFileBytes(lpFileName, doc.serialize()) : TRUE;
-    }
-    if (lpString == nullptr) {
-        return doc.removeKey(lpAppName, lpKeyName) ? plat::writeFileBytes(lpFileName, doc.serialize()) : TRUE;
-    }
+    if (lpKeyName == nullptr) return doc.removeSection(lpAppName) ? saveDocument(lpFileName, doc) : TRUE;
+    if (lpString == nullptr)
+        return doc.removeKey(lpAppName, lpKeyName) ? saveDocument(lpFileName, doc) : TRUE;
     doc.setValue(lpAppName, lpKeyName, lpString);
-    return plat::writeFileBytes(lpFileName, doc.serialize()) ? TRUE : FALSE;
+    return saveDocument(lpFileName, doc);
 }
 
 }  // extern "C"
+
+namespace plat {
+
+std::optional<FileError> takeProfileWriteFailure() {
+    return std::exchange(profileWriteFailure(), std::nullopt);
+}
+
+}  // namespace plat
