@@ -5,6 +5,7 @@
 
 #include <platform/embed.h>
 
+#include "macro/lexer.h"
 #include "macro/parser.h"
 #include "macro/statements.h"
 
@@ -20,7 +21,7 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 }
 
 std::string unknownStatement(const std::string &name) {
-    std::string message = "unknown statement '" + name + "'";
+    std::string message = "unknown statement " + quotedForMessage(name);
     for (const StatementRow *row : allStatements())
         if (equalsNoCase(name, row->name))
             return message + " (statement names are case-sensitive: '" + row->name + "')";
