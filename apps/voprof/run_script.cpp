@@ -102,6 +102,7 @@ std::optional<std::string> readScript(const std::string &path, std::string *why)
 // close (their hooks hear of it), and the host window takes the windows it
 // owns with it. The module goes last, once nothing can call into it.
 void closeHost() {
+    plat::ProfileWriteBatch settings;  // what closing saves is written once
     closeAllProfiles();
     plat::pumpMessages();
     for (int guard = 0; activeImageWindow() && guard < 10000; ++guard) closeImageWindow(activeImageWindow());

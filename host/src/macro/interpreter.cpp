@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include <platform/embed.h>
+#include <platform/files.h>
 
 #include "macro/lexer.h"
 #include "macro/parser.h"
@@ -69,8 +70,14 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
     for (const Statement &statement : script.statements)
         if (std::optional<Failure> bad = check(statement)) return errorAt(scriptName, statement, *bad);
     for (const Statement &statement : script.statements) {
-        Outcome outcome = findStatement(statement.name)->handler(context_, statement);
-        plat::pumpMessages();
+        Outcome outcome;
+        {
+            // The settings a statement changes (the module saves a key at a
+            // time) reach the disk once, as the statement ends.
+            plat::ProfileWriteBatch settings;
+            outcome = findStatement(statement.name)->handler(context_, statement);
+            plat::pumpMessages();
+        }
         if (outcome) return errorAt(scriptName, statement, *outcome);
     }
     return std::nullopt;

@@ -33,6 +33,18 @@ std::optional<FileError> replaceFile(const std::string &path, std::string_view b
 // call created is removed), so it holds exactly its old bytes.
 std::optional<FileError> appendToFile(const std::string &path, std::string_view bytes);
 
+// While one lives, WritePrivateProfileStringA holds each changed INI file in
+// memory (the Get functions see the changes) and the outermost batch's end
+// replaces each file once, instead of once per key. A write that fails then
+// is kept for takeProfileWriteFailure. Batches nest.
+class ProfileWriteBatch {
+public:
+    ProfileWriteBatch();
+    ~ProfileWriteBatch();
+    ProfileWriteBatch(const ProfileWriteBatch &) = delete;
+    ProfileWriteBatch &operator=(const ProfileWriteBatch &) = delete;
+};
+
 // The first INI file write (WritePrivateProfileStringA) that failed since the
 // last call, which Win32 reports only as FALSE: lets a program say which
 // settings were lost and why. Taking it clears it.
