@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include <windows.h>
+
 namespace plat {
 
 struct FileError {
@@ -32,6 +34,17 @@ std::optional<FileError> replaceFile(const std::string &path, std::string_view b
 // a write fails part-way the file is cut back to its old length (a file this
 // call created is removed), so it holds exactly its old bytes.
 std::optional<FileError> appendToFile(const std::string &path, std::string_view bytes);
+
+// HFILE handles with the same guarantees, for the host's file library
+// (MISCFN32), through which the module writes its files; _lread, _lwrite and
+// _llseek work on them as on any HFILE.
+// A new, empty version of the file: _lclose puts it in place when every
+// write succeeded; after a failed write it is dropped and _lclose fails. A
+// handle never closed leaves the old file (and its temporary file).
+HFILE openReplacement(const std::string &path);
+// An existing file open for writing: a write that fails cuts the file back
+// to its length at open, so a failed append leaves exactly the old bytes.
+HFILE openForAppend(const std::string &path);
 
 // While one lives, WritePrivateProfileStringA holds each changed INI file in
 // memory (the Get functions see the changes) and the outermost batch's end

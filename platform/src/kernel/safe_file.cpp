@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
+#include "kernel/safe_file.h"
 #include "platform/files.h"
 
 namespace plat {
@@ -37,17 +39,6 @@ private:
 
 FileError failure(const std::string &path, int code) {
     return FileError{path, code};
-}
-
-// Writes all the bytes; false with errno set by the call that failed.
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 // The file a write replaces: a symbolic link's target, so the link survives.
@@ -107,23 +98,63 @@ std::string FileError::reason() const {
     return std::strerror(code);
 }
 
-std::optional<FileError> replaceFile(const std::string &path, std::string_view bytes) {
-    if (path.empty() || path.find('\0') != std::string::npos) return failure(path, ENOENT);
-    const std::string target = resolvedTarget(path);
-    std::string temporary = temporaryTemplate(target);
-    Fd fd(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (fd.get() < 0) return failure(path, errno);
-    int code = 0;
-    if (::fchmod(fd.get(), modeFor(target)) != 0 || !writeAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 ||
-        !fd.close() || ::rename(temporary.c_str(), target.c_str()) != 0)
-        code = errno;
-    if (code != 0) {
-        fd.close();
-        ::unlink(temporary.c_str());
-        return failure(path, code);
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        bytes.remove_prefix(static_cast<size_t>(n));
     }
-    syncFolder(folderOf(target));
+    return true;
+}
+
+std::optional<Replacement> beginReplacement(const std::string &path, FileError &error) {
+    if (path.empty() || path.find('\0') != std::string::npos) {
+        error = failure(path, ENOENT);
+        return std::nullopt;
+    }
+    Replacement r;
+    r.path = path;
+    r.target = resolvedTarget(path);
+    r.temporary = temporaryTemplate(r.target);
+    r.fd = ::mkostemp(r.temporary.data(), O_CLOEXEC);
+    if (r.fd < 0 || ::fchmod(r.fd, modeFor(r.target)) != 0) {
+        error = failure(path, errno);
+        abandonReplacement(r);
+        return std::nullopt;
+    }
+    return r;
+}
+
+std::optional<FileError> commitReplacement(Replacement &r) {
+    const int fd = std::exchange(r.fd, -1);
+    int code = 0;
+    if (::fsync(fd) != 0) code = errno;
+    if (::close(fd) != 0 && code == 0) code = errno;
+    if (code == 0 && ::rename(r.temporary.c_str(), r.target.c_str()) != 0) code = errno;
+    if (code != 0) {
+        ::unlink(r.temporary.c_str());
+        return failure(r.path, code);
+    }
+    syncFolder(folderOf(r.target));
     return std::nullopt;
+}
+
+void abandonReplacement(Replacement &r) {
+    if (r.fd >= 0) ::close(std::exchange(r.fd, -1));
+    ::unlink(r.temporary.c_str());
+}
+
+std::optional<FileError> replaceFile(const std::string &path, std::string_view bytes) {
+    FileError error;
+    std::optional<Replacement> r = beginReplacement(path, error);
+    if (!r) return error;
+    if (!writeAll(r->fd, bytes)) {
+        error = failure(path, errno);
+        abandonReplacement(*r);
+        return error;
+    }
+    return commitReplacement(*r);
 }
 
 std::optional<FileError> appendToFile(const std::string &path, std::string_view bytes) {
