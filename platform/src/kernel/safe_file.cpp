@@ -118,7 +118,11 @@ std::optional<Replacement> beginReplacement(const std::string &path, FileError &
     r.target = resolvedTarget(path);
     r.temporary = temporaryTemplate(r.target);
     r.fd = ::mkostemp(r.temporary.data(), O_CLOEXEC);
-    if (r.fd < 0 || ::fchmod(r.fd, modeFor(r.target)) != 0) {
+    if (r.fd < 0) {
+        error = failure(path, errno);
+        return std::nullopt;  // nothing was made, so nothing is removed
+    }
+    if (::fchmod(r.fd, modeFor(r.target)) != 0) {
         error = failure(path, errno);
         abandonReplacement(r);
         return std::nullopt;
