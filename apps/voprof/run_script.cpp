@@ -10,6 +10,7 @@
 #include <optional>
 
 #include <platform/embed.h>
+#include <platform/files.h>
 
 #include "core/host_state.h"
 #include "loader/plugin_module.h"
@@ -26,18 +27,41 @@ void complain(const std::string &message) {
     std::fprintf(stderr, "voprof: %s\n", message.c_str());
 }
 
-// The settings file, its folder created when missing.
+// The settings file, its folder created when missing. A path the settings
+// functions could not use is refused now, before the script runs, rather
+// than every setting being lost without a word.
 bool prepareIni(const Options &options) {
+    namespace fs = std::filesystem;
     const std::string path = options.ini.value_or(defaultIniPath());
+    const std::string named = "the settings file '" + plat::shortenedForMessage(path) + "'";
+    // The host hands the path to the module in a MAX_PATH buffer.
+    if (path.size() >= MAX_PATH) {
+        complain(named + ": the path is longer than " + std::to_string(MAX_PATH - 1) + " characters");
+        return false;
+    }
     std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    const fs::path folder = fs::path(path).parent_path();
+    if (!folder.empty()) fs::create_directories(folder, ec);
     if (ec) {
-        complain("cannot create the folder of the settings file '" + path + "': " + ec.message());
+        complain("cannot create the folder of " + named + ": " + ec.message());
+        return false;
+    }
+    const fs::file_status status = fs::status(path, ec);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        complain(named + (fs::is_directory(status) ? " is a folder" : " is not a regular file"));
         return false;
     }
     state().iniPath = path;
     return true;
+}
+
+// A settings write that failed while the script ran (the module's and the
+// host's writes report only FALSE to their callers).
+bool settingsKept() {
+    std::optional<plat::FileError> failure = plat::takeProfileWriteFailure();
+    if (!failure) return true;
+    complain("settings not saved: " + failure->message());
+    return false;
 }
 
 struct ModuleChoice {
@@ -80,6 +104,7 @@ std::optional<std::string> readScript(const std::string &path, std::string *why)
 // close (their hooks hear of it), and the host window takes the windows it
 // owns with it. The module goes last, once nothing can call into it.
 void closeHost() {
+    plat::ProfileWriteBatch settings;  // what closing saves is written once
     closeAllProfiles();
     plat::pumpMessages();
     for (int guard = 0; activeImageWindow() && guard < 10000; ++guard) closeImageWindow(activeImageWindow());
@@ -142,6 +167,7 @@ int runScript(const Options &options) {
     closeHost();
     module.reset();
     if (!writeRecord(options)) status = 1;
+    if (!settingsKept()) status = 1;
     std::fflush(stdout);
     return status;
 }

@@ -18,7 +18,7 @@ extern "C" {
 #define HostPrompt 0x1506      /* wParam 0: lParam is the prompt text; wParam -1: prompt cleared */
 
 /* HostQuery codes. */
-#define QueryIniPath 1            /* lParam: buffer of at least 128 chars -> full path of the INI file */
+#define QueryIniPath 1            /* lParam: buffer of MAX_PATH chars -> full path of the INI file */
 #define QueryInstallClientHook 6  /* lParam: ClientHookBlock* -> hook identifier (>= 0), -1 on failure */
 #define QueryRemoveClientHook 7   /* lParam: hook identifier -> 1 removed, 0 unknown */
 #define QueryActiveImage 8        /* -> identifier of the active image; negative: none */

@@ -14,9 +14,14 @@ class HostQueryTest : public HostWindowTest {};
 const auto ptr = [](const auto *p) { return reinterpret_cast<LPARAM>(p); };
 
 TEST_F(HostQueryTest, StateQueriesAndUnknownCodes) {
-    char buffer[128];
+    char buffer[MAX_PATH];
     host::state().iniPath = "/tmp/voprof.ini";
     EXPECT_TRUE(query(QueryIniPath, ptr(buffer)) == 15 && std::string(buffer) == "/tmp/voprof.ini");
+    // Paths travel in MAX_PATH buffers: a long one whole, a longer one not cut but refused.
+    host::state().iniPath = "/tmp/" + std::string(200, 'p') + ".ini";
+    EXPECT_TRUE(query(QueryIniPath, ptr(buffer)) == 209 && buffer == host::state().iniPath);
+    host::state().iniPath = "/tmp/" + std::string(MAX_PATH, 'p');
+    EXPECT_TRUE(query(QueryIniPath, ptr(buffer)) == 0 && buffer[0] == '\0');
     host::openImageWindow(blankImage(4, 4, std::string(200, 't')));
     EXPECT_TRUE(query(QueryImageTitle, ptr(buffer)) == 127 && std::string(buffer) == std::string(127, 't'));
     host::state().aoi[3] = 40;

@@ -1,7 +1,7 @@
 // The interpreter: the whole script is checked before it runs (names,
 // argument counts and kinds, with file:line:column), a failing statement
-// stops it, the Save dialog is answered once per SaveDialog(), and files are
-// replaced only when completely written.
+// stops it, the Save dialog is answered once per SaveDialog(), and a failed
+// write says which file and why.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -18,7 +18,7 @@ namespace {
 
 using macro_test::play;
 
-const std::pair<const char *, const char *> kChecks[] = {
+const std::pair<std::string, std::string> kChecks[] = {
     {"Echo(\"a\")\n  Foo(1)", "t.mac:2:3: unknown statement 'Foo'"},
     {"echo(\"a\")", "t.mac:1:1: unknown statement 'echo' (statement names are case-sensitive: 'Echo')"},
     {"ImgSetPixel(1, 2, 3, 4)",
@@ -35,6 +35,11 @@ const std::pair<const char *, const char *> kChecks[] = {
     {"Echo(Pts(0))", "t.mac:1:6: argument 1 of 'Echo' must be a text in double quotes"},
     {"VoListPts(1, \"\")", "t.mac:1:11: argument 1 of 'VoListPts' must be Pts(0)"},
     {"Echo(\"x\")\nEcho(\"y\"", "t.mac:2:9: missing ')'"},
+    {std::string("ImgOpen(\"a.tif\0.png\")", 21), "t.mac:1:15: a string cannot hold a NUL byte"},
+    {std::string(100000, 'A') + "()", "t.mac:1:1: unknown statement '" + std::string(64, 'A') + "...'"},
+    {"Echo(S_" + std::string(1000, 'X') + ")",
+     "t.mac:1:6: unknown constant 'S_" + std::string(62, 'X') + "...'"},
+    {"Echo(1" + std::string(1000, 'e') + ")", "t.mac:1:6: bad number '1" + std::string(63, 'e') + "...'"},
 };
 
 TEST(MacroInterpreterChecks, RejectTheScriptBeforeAnythingRuns) {
@@ -94,20 +99,32 @@ TEST(MacroOutputFiles, ReportWritesItsListIntoANewFolder) {
     EXPECT_EQ(std::filesystem::file_size(folder / "report.txt"), 0u);
 }
 
-TEST(MacroOutputFiles, AFailedWriteLeavesTheOldFile) {
-    const std::string path = std::filesystem::absolute("macro_keep/keep.txt").string();
-    auto contents = [&path] { return (std::stringstream() << std::ifstream(path).rdbuf()).str(); };
-    ASSERT_FALSE(host::macro::writeTextFile(path, "old\n"));
-    auto failing = [](const std::string &temporary, std::string *why) {
-        std::ofstream(temporary) << "half";
-        *why = "disk full";
-        return false;
+// Each statement that writes a file, aimed at a name taken by a folder: the
+// message names the file and the system's reason (never "Success"), and the
+// folder and the files beside it are left alone.
+TEST(MacroOutputFiles, AFailedWriteSaysWhyAndLeavesTheFolder) {
+    const std::filesystem::path folder = std::filesystem::absolute("macro_taken");
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / "shot.png");
+    std::filesystem::create_directories(folder / "copy.txt");
+    std::filesystem::create_directories(folder / "saved.pgm");
+    std::filesystem::create_directories(folder / "report" / "report.txt");
+    const std::string f = folder.string();
+    const std::pair<std::string, std::string> kCases[] = {
+        {"Snapshot(\"screen\", \"" + f + "/shot.png\")", "cannot write '" + f + "/shot.png': Is a directory"},
+        {"ImgNew(2, 2, \"gray8\", \"ramp-x\")\nImgSave(\"" + f + "/saved.pgm\")",
+         f + "/saved.pgm: cannot be written: Is a directory"},
+        {"Report(\"" + f + "/report\")", "cannot write '" + f + "/report/report.txt': Is a directory"},
     };
-    EXPECT_EQ(host::macro::writeFileSafely(path, failing), "cannot write '" + path + "': disk full");
-    EXPECT_EQ(contents(), "old\n");
-    EXPECT_FALSE(std::filesystem::exists(path + ".part"));
-    ASSERT_FALSE(host::macro::writeTextFile(path, "new\n"));
-    EXPECT_EQ(contents(), "new\n");
+    for (const auto &[script, message] : kCases) {
+        const std::string error = play(script).errorText();
+        EXPECT_NE(error.find(message), std::string::npos) << script << "\n" << error;
+    }
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 4)
+        << "a temporary file was left";
+    EXPECT_EQ(host::macro::writeTextFile(f + "/copy.txt", "text"),
+              "cannot write '" + f + "/copy.txt': Is a directory");
 }
 
 }  // namespace

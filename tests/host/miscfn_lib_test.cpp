@@ -2,7 +2,11 @@
 // window positions through a real INI file, panels and the move cursor.
 #include <miscfn32.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -39,6 +43,38 @@ TEST(MiscFnFiles, EachModeOpensAsDocumented) {
     FileClose(FileOpen(p, FILEOPEN_WRITE | FILEOPEN_CREATE));  // create empties
     EXPECT_TRUE(contents().empty() && FileOpen(p, FILEOPEN_EXIST) == 0 && FileOpen(p, FILEOPEN_DELETE) == 0);
     EXPECT_TRUE(FileOpen(p, FILEOPEN_EXIST) == HFILE_ERROR && FileOpen(p, FILEOPEN_DELETE) == HFILE_ERROR);
+}
+
+// A file written anew or appended to on a full disk (a forked child whose
+// files may not pass 100 bytes, SIGXFSZ ignored): the write fails and the
+// file keeps exactly its old bytes.
+TEST(MiscFnFiles, AWriteThatFailsLeavesTheOldFile) {
+    const UINT kModes[] = {FILEOPEN_WRITE | FILEOPEN_CREATE, FILEOPEN_WRITE};
+    for (UINT mode : kModes) {
+        std::ofstream(kPath, std::ios::binary) << "old bytes";
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            const rlimit cap{100, 100};
+            setrlimit(RLIMIT_FSIZE, &cap);
+            HFILE f = FileOpen(kPath.c_str(), mode);
+            _llseek(f, 0, FILE_END);
+            const std::string big(1000, 'n');
+            const bool failed = FileWrite(f, big.data(), static_cast<LONG>(big.size())) == -1;
+            const bool closeFailed = FileClose(f) == HFILE_ERROR;
+            _exit(failed && closeFailed == bool(mode & FILEOPEN_CREATE) ? 0 : 1);
+        }
+        int status = -1;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(status, 0) << "mode " << mode;
+        EXPECT_EQ(contents(), "old bytes") << "mode " << mode;
+    }
+    // Until a replacement is closed, the old file is what others see.
+    HFILE f = FileOpen(kPath.c_str(), FILEOPEN_WRITE | FILEOPEN_CREATE);
+    FileWrite(f, "new", 3);
+    EXPECT_EQ(contents(), "old bytes");
+    EXPECT_EQ(FileClose(f), 0);
+    EXPECT_EQ(contents(), "new");
 }
 
 std::string headerOf(bool calibrated, const char *epoch) {

@@ -1,7 +1,8 @@
-# Tests of platform/src/kernel: INI files, files, memory, strings, clipboard.
+# Tests of platform/src/kernel: INI files, files and the safe writer, memory, strings, clipboard.
 vo_add_test(kernel_test
   kernel_ini_test.cpp
   kernel_file_test.cpp
+  kernel_safe_file_test.cpp
   kernel_memory_test.cpp
   kernel_string_test.cpp
   kernel_diagnostics_test.cpp

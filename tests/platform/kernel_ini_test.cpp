@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include <platform/files.h>
 #include <windows.h>
 
 namespace {
@@ -143,6 +144,40 @@ TEST_F(IniTest, DeletingWhatIsMissingCreatesNoFile) {
     EXPECT_TRUE(WritePrivateProfileStringA("s", "k", nullptr, path_.c_str()));
     EXPECT_TRUE(WritePrivateProfileStringA("s", nullptr, nullptr, path_.c_str()));
     EXPECT_FALSE(fs::exists(path_));
+}
+
+// Inside a batch the file on disk stays as it was while reads see the
+// writes; the batch's end (or Windows' all-NULL flush) writes the same bytes
+// the writes one by one would have.
+TEST_F(IniTest, ABatchWritesTheFileOnceWithTheSameBytes) {
+    const std::string start = "[Other]\r\nA=1\r\n[Prof]\r\nOld=x\r\n";
+    const std::string direct = (dir_ / "direct.ini").string();
+    std::ofstream(direct, std::ios::binary) << start;
+    writeFile(start);
+    auto writeAll = [](const char *file) {
+        WritePrivateProfileStringA("Prof", "Mode", "2", file);
+        WritePrivateProfileStringA("Prof", "Old", nullptr, file);
+        WritePrivateProfileStringA("Other", nullptr, nullptr, file);
+        WritePrivateProfileStringA("New", "Key", "v", file);
+    };
+    writeAll(direct.c_str());
+    {
+        plat::ProfileWriteBatch batch;
+        writeAll(path_.c_str());
+        EXPECT_EQ(readFile(), start);
+        EXPECT_EQ(get("Prof", "Mode"), "2");
+        EXPECT_EQ(get("Other", "A", "gone"), "gone");
+        { plat::ProfileWriteBatch inner; }
+        EXPECT_EQ(readFile(), start) << "an inner batch does not write";
+    }
+    const std::string expected =
+        (std::stringstream() << std::ifstream(direct, std::ios::binary).rdbuf()).str();
+    EXPECT_EQ(readFile(), expected);
+    plat::ProfileWriteBatch batch;
+    WritePrivateProfileStringA("Prof", "Mode", "3", path_.c_str());
+    EXPECT_TRUE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(GetPrivateProfileIntA("Prof", "Mode", 0, path_.c_str()), 3u);
+    EXPECT_NE(readFile().find("Mode=3"), std::string::npos);
 }
 
 }  // namespace

@@ -5,9 +5,10 @@
 #include <tablew32.h>
 
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <string>
+
+#include <platform/files.h>
 
 #include "core/host_state.h"
 
@@ -46,9 +47,8 @@ extern "C" {
 BOOL WINAPI TableDdeSend(void) {
     std::optional<std::string> text = clipboardText();
     if (!text || text->empty()) return FALSE;
-    std::ofstream out(destination(), std::ios::binary | std::ios::app);
-    out.write(text->data(), static_cast<std::streamsize>(text->size()));
-    return out.good() ? TRUE : FALSE;
+    // An append that fails part-way leaves the destination as it was.
+    return plat::appendToFile(destination(), *text) ? FALSE : TRUE;
 }
 
 // The link has nothing to choose yet (the destination is set in the INI

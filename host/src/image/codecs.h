@@ -15,10 +15,11 @@ ImageResult decodeTiff(std::span<const uint8_t> bytes, const DecodeLimits &limit
 ImageResult decodePng(std::span<const uint8_t> bytes, const DecodeLimits &limits);
 ImageResult decodePnm(std::span<const uint8_t> bytes, const DecodeLimits &limits);
 
-// Encoders give the reason of a failure, naming the file.
-Status encodeTiff(const Image &image, const std::string &path);
-Status encodePng(const Image &image, const std::string &path);
-Status encodePnm(const Image &image, const std::string &path);
+// Encoders give the whole file in bytes, or the reason of a failure without
+// the file's name; saveImage adds it and writes the bytes.
+Status encodeTiff(const Image &image, std::string &bytes);
+Status encodePng(const Image &image, std::string &bytes);
+Status encodePnm(const Image &image, std::string &bytes);
 
 // Metres in one unit of length ("m", "cm", "mm", "um", "nm", "inch"); none for
 // other texts, which the resolution fields of files cannot express.

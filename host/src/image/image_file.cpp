@@ -6,7 +6,10 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <vector>
+
+#include <platform/files.h>
 
 #include "image/codecs.h"
 #include "image/image_file.h"
@@ -42,6 +45,11 @@ uint64_t maxFileBytes(const DecodeLimits &limits) {
     return 4 * limits.maxPixelBytes + (uint64_t{1} << 20);
 }
 
+// A file's name in a message; an absurdly long one is cut.
+std::string named(const std::string &path) {
+    return plat::shortenedForMessage(path);
+}
+
 }  // namespace
 
 ImageResult decodeImage(std::span<const uint8_t> bytes, const std::string &name, const DecodeLimits &limits) {
@@ -60,7 +68,7 @@ ImageResult decodeImage(std::span<const uint8_t> bytes, const std::string &name,
             result = ImageResult::failure(bytes.empty() ? "empty file" : "not a TIFF, PNG, PGM or PPM image");
             break;
     }
-    if (!result.ok()) return ImageResult::failure(name + ": " + result.error);
+    if (!result.ok()) return ImageResult::failure(named(name) + ": " + result.error);
     result.image->title = std::filesystem::path(name).filename().string();
     return result;
 }
@@ -68,17 +76,17 @@ ImageResult decodeImage(std::span<const uint8_t> bytes, const std::string &name,
 ImageResult loadImage(const std::string &path, const DecodeLimits &limits) {
     std::error_code ignored;
     if (std::filesystem::is_directory(path, ignored))
-        return ImageResult::failure(path + ": cannot be read: a directory");
+        return ImageResult::failure(named(path) + ": cannot be read: a directory");
     std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return ImageResult::failure(path + ": cannot be read: " + std::strerror(errno));
+    if (!in) return ImageResult::failure(named(path) + ": cannot be read: " + std::strerror(errno));
     const std::streamoff size = in.tellg();
-    if (size < 0) return ImageResult::failure(path + ": cannot be read");
+    if (size < 0) return ImageResult::failure(named(path) + ": cannot be read");
     if (static_cast<uint64_t>(size) > maxFileBytes(limits))
-        return ImageResult::failure(path + ": too large: file of " + std::to_string(size) + " bytes");
+        return ImageResult::failure(named(path) + ": too large: file of " + std::to_string(size) + " bytes");
     std::vector<uint8_t> bytes(static_cast<size_t>(size));
     in.seekg(0);
     if (!in.read(reinterpret_cast<char *>(bytes.data()), size))
-        return ImageResult::failure(path + ": cannot be read");
+        return ImageResult::failure(named(path) + ": cannot be read");
     ImageResult result = decodeImage(bytes, path, limits);
     if (result.ok()) result.image->path = path;
     return result;
@@ -86,17 +94,26 @@ ImageResult loadImage(const std::string &path, const DecodeLimits &limits) {
 
 Status saveImage(const Image &image, const std::string &path) {
     const std::string ext = lowerExtension(path);
-    if (ext == ".tif" || ext == ".tiff") return encodeTiff(image, path);
-    if (ext == ".png") return encodePng(image, path);
-    if (ext == ".pgm" || ext == ".ppm" || ext == ".pnm") {
+    std::string bytes;
+    Status encoded;
+    if (ext == ".tif" || ext == ".tiff") {
+        encoded = encodeTiff(image, bytes);
+    } else if (ext == ".png") {
+        encoded = encodePng(image, bytes);
+    } else if (ext == ".pgm" || ext == ".ppm" || ext == ".pnm") {
         if ((image.cls == ImageClass::Rgb) != (ext == ".ppm") && ext != ".pnm")
             return Status::failure(
-                path + ": " +
+                named(path) + ": " +
                 (ext == ".ppm" ? "a gray image is saved as .pgm" : "an RGB image is saved as .ppm"));
-        return encodePnm(image, path);
+        encoded = encodePnm(image, bytes);
+    } else {
+        return Status::failure(
+            named(path) + ": unknown image file extension (expected .tif, .tiff, .png, .pgm, .ppm or .pnm)");
     }
-    return Status::failure(path +
-                           ": unknown image file extension (expected .tif, .tiff, .png, .pgm, .ppm or .pnm)");
+    if (!encoded.ok()) return Status::failure(named(path) + ": " + encoded.error);
+    if (std::optional<plat::FileError> error = plat::replaceFile(path, bytes))
+        return Status::failure(named(path) + ": cannot be written: " + error->reason());
+    return Status::success();
 }
 
 }  // namespace host

@@ -1,8 +1,8 @@
 // Writing PNG with libpng: gray 8/16-bit or 8-bit RGB, no interlacing.
 #include <cmath>
 #include <csetjmp>
-#include <cstdio>
-#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <png.h>
@@ -14,13 +14,10 @@ namespace host {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE *file) const { std::fclose(file); }
-};
-
 struct PngWriteContext {
     std::string error;
     std::vector<uint8_t> row;
+    std::string bytes;  // the file so far
 };
 
 void keepError(png_structp png, png_const_charp message) {
@@ -29,6 +26,13 @@ void keepError(png_structp png, png_const_charp message) {
 }
 
 void dropWarning(png_structp, png_const_charp) {}
+
+void appendBytes(png_structp png, png_bytep data, png_size_t length) {
+    static_cast<PngWriteContext *>(png_get_io_ptr(png))
+        ->bytes.append(reinterpret_cast<const char *>(data), length);
+}
+
+void flushNothing(png_structp) {}
 
 // 12-bit data is stored the PNG way: scaled up to 16 bits by a left shift,
 // with an sBIT chunk saying 12 bits are significant.
@@ -64,9 +68,9 @@ void writeCalibration(png_structp png, png_infop info, const Image &image) {
                      PNG_RESOLUTION_METER);
 }
 
-bool writePng(png_structp png, png_infop info, std::FILE *file, const Image &image, PngWriteContext &c) {
+bool writePng(png_structp png, png_infop info, const Image &image, PngWriteContext &c) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_init_io(png, file);
+    png_set_write_fn(png, &c, appendBytes, flushNothing);
     const bool rgb = image.cls == ImageClass::Rgb, wide = image.cls != ImageClass::Gray8 && !rgb;
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width), static_cast<png_uint_32>(image.height),
                  wide ? 16 : 8, rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
@@ -88,19 +92,17 @@ bool writePng(png_structp png, png_infop info, std::FILE *file, const Image &ima
 
 }  // namespace
 
-Status encodePng(const Image &image, const std::string &path) {
+Status encodePng(const Image &image, std::string &bytes) {
     if (image.cls == ImageClass::Float)
-        return Status::failure(path + ": floating-point images cannot be saved as PNG");
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
-    if (!file) return Status::failure(path + ": cannot be created");
+        return Status::failure("floating-point images cannot be saved as PNG");
     PngWriteContext context;
     context.row.resize(static_cast<size_t>(image.width) * bytesPerPixel(image.cls));
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &context, keepError, dropWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
-    const bool written = info && writePng(png, info, file.get(), image, context);
+    const bool written = info && writePng(png, info, image, context);
     png_destroy_write_struct(&png, info ? &info : nullptr);
-    if (!written) return Status::failure(path + ": cannot be written: " + context.error);
-    if (std::fclose(file.release()) != 0) return Status::failure(path + ": cannot be written");
+    if (!written) return Status::failure(context.error.empty() ? "out of memory" : context.error);
+    bytes = std::move(context.bytes);
     return Status::success();
 }
 

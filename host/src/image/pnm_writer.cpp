@@ -1,6 +1,7 @@
 // Writing binary PGM (P5) and PPM (P6). The maxval states the class:
 // 255 for 8-bit gray and RGB, 4095 for 12-bit, 65535 for 16-bit gray.
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "image/codecs.h"
@@ -28,19 +29,15 @@ std::vector<uint8_t> samplesOf(const Image &image) {
 
 }  // namespace
 
-Status encodePnm(const Image &image, const std::string &path) {
+Status encodePnm(const Image &image, std::string &bytes) {
     if (image.cls == ImageClass::Float)
-        return Status::failure(path + ": floating-point images cannot be saved as PGM");
+        return Status::failure("floating-point images cannot be saved as PGM");
     const std::vector<uint8_t> samples = samplesOf(image);
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file) return Status::failure(path + ": cannot be created");
-    // Nothing below throws, so the file is closed on every path.
-    const bool headerWritten =
-        std::fprintf(file, "P%c\n%d %d\n%u\n", image.cls == ImageClass::Rgb ? '6' : '5', image.width,
-                     image.height, maxvalOf(image.cls)) > 0;
-    const bool samplesWritten = std::fwrite(samples.data(), 1, samples.size(), file) == samples.size();
-    const bool closed = std::fclose(file) == 0;
-    if (!headerWritten || !samplesWritten || !closed) return Status::failure(path + ": cannot be written");
+    char header[64];
+    std::snprintf(header, sizeof header, "P%c\n%d %d\n%u\n", image.cls == ImageClass::Rgb ? '6' : '5',
+                  image.width, image.height, maxvalOf(image.cls));
+    bytes = header;
+    bytes.append(reinterpret_cast<const char *>(samples.data()), samples.size());
     return Status::success();
 }
 

@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include <platform/files.h>
+
 #include "image/pixel_storage.h"
 #include "image/synthetic_image.h"
 
@@ -117,11 +119,12 @@ ImageResult makeSyntheticImage(int width, int height, const std::string &kindNam
     for (const Kind &k : kKinds)
         if (kindName == k.name) kind = &k;
     if (!kind)
-        return ImageResult::failure("unknown image kind \"" + kindName +
+        return ImageResult::failure("unknown image kind \"" + plat::shortenedForMessage(kindName, 64) +
                                     "\" (gray8, gray12, gray16, float or rgb)");
     const std::optional<Formula> formula = formulaOf(pattern, *kind);
     if (!formula)
-        return ImageResult::failure("bad pattern \"" + pattern + "\" for " + kindName +
+        return ImageResult::failure("bad pattern \"" + plat::shortenedForMessage(pattern, 64) + "\" for " +
+                                    kindName +
                                     " (const:V, const:R,G,B for rgb, ramp-x, ramp-y or checker:N)");
     if (width < 1 || height < 1)
         return ImageResult::failure("bad image size " + std::to_string(width) + " x " +

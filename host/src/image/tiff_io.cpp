@@ -62,6 +62,43 @@ toff_t seekMemory(thandle_t handle, toff_t offset, int whence) {
     return memory.position;
 }
 
+TiffSink &sinkOf(thandle_t handle) {
+    return *static_cast<TiffSink *>(handle);
+}
+
+tmsize_t readSink(thandle_t handle, void *buffer, tmsize_t size) {
+    TiffSink &sink = sinkOf(handle);
+    if (size <= 0 || sink.position >= sink.bytes.size()) return 0;
+    const size_t count = static_cast<size_t>(
+        std::min<uint64_t>(sink.bytes.size() - sink.position, static_cast<uint64_t>(size)));
+    std::memcpy(buffer, sink.bytes.data() + sink.position, count);
+    sink.position += count;
+    return static_cast<tmsize_t>(count);
+}
+
+// Writes at the position, filling a gap left by a seek past the end with zeros.
+tmsize_t writeSink(thandle_t handle, void *buffer, tmsize_t size) {
+    TiffSink &sink = sinkOf(handle);
+    if (size < 0) return -1;
+    const uint64_t end = sink.position + static_cast<uint64_t>(size);
+    if (end < sink.position || end > sink.bytes.max_size()) return -1;
+    if (end > sink.bytes.size()) sink.bytes.resize(static_cast<size_t>(end));
+    std::memcpy(sink.bytes.data() + sink.position, buffer, static_cast<size_t>(size));
+    sink.position = end;
+    return size;
+}
+
+toff_t seekSink(thandle_t handle, toff_t offset, int whence) {
+    TiffSink &sink = sinkOf(handle);
+    uint64_t base = whence == SEEK_CUR ? sink.position : whence == SEEK_END ? sink.bytes.size() : 0;
+    sink.position = base + offset;
+    return sink.position;
+}
+
+toff_t sizeOfSink(thandle_t handle) {
+    return sinkOf(handle).bytes.size();
+}
+
 int closeNothing(thandle_t) {
     return 0;
 }
@@ -87,13 +124,14 @@ TiffPtr openTiffMemory(TiffMemory &memory, TiffMessages &messages, uint64_t maxA
                                      closeNothing, sizeOfMemory, mapNothing, unmapNothing, options.get()));
 }
 
-TiffPtr createTiffFile(const std::string &path, TiffMessages &messages) {
+TiffPtr createTiffMemory(TiffSink &sink, TiffMessages &messages) {
     OptionsPtr options = makeOptions(messages);
     if (!options) {
         messages.lastError = "out of memory";
         return nullptr;
     }
-    return TiffPtr(TIFFOpenExt(path.c_str(), "w", options.get()));
+    return TiffPtr(TIFFClientOpenExt("memory", "wm", &sink, readSink, writeSink, seekSink, closeNothing,
+                                     sizeOfSink, mapNothing, unmapNothing, options.get()));
 }
 
 }  // namespace host

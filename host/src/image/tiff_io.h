@@ -22,6 +22,12 @@ struct TiffMemory {
     uint64_t position = 0;
 };
 
+// The bytes a TIFF is written to (grown as libtiff writes), and the position.
+struct TiffSink {
+    std::string bytes;
+    uint64_t position = 0;
+};
+
 // libtiff's most recent error message for one open file.
 struct TiffMessages {
     std::string lastError;
@@ -32,7 +38,8 @@ struct TiffMessages {
 // Both arguments must outlive the handle.
 TiffPtr openTiffMemory(TiffMemory &memory, TiffMessages &messages, uint64_t maxAlloc);
 
-// Creates a TIFF file for writing.
-TiffPtr createTiffFile(const std::string &path, TiffMessages &messages);
+// Creates a TIFF in memory for writing; the file is complete in sink.bytes
+// once the handle is closed. Both arguments must outlive the handle.
+TiffPtr createTiffMemory(TiffSink &sink, TiffMessages &messages);
 
 }  // namespace host

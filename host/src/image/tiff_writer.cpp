@@ -1,6 +1,8 @@
 // Writing TIFF: uncompressed strips, contiguous samples, one directory.
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "image/codecs.h"
@@ -67,10 +69,11 @@ const void *rowOf(const Image &image, int y) {
 
 }  // namespace
 
-Status encodeTiff(const Image &image, const std::string &path) {
+Status encodeTiff(const Image &image, std::string &bytes) {
     TiffMessages messages;
-    TiffPtr tif = createTiffFile(path, messages);
-    if (!tif) return Status::failure(path + ": cannot be created: " + messages.lastError);
+    TiffSink sink;
+    TiffPtr tif = createTiffMemory(sink, messages);
+    if (!tif) return Status::failure(messages.lastError);
     writeTags(tif.get(), image);
     // libtiff's scanline writer takes a non-const buffer; it does not change it
     // for uncompressed data in native byte order, but a copy keeps that promise ours.
@@ -78,10 +81,11 @@ Status encodeTiff(const Image &image, const std::string &path) {
     for (int y = 0; y < image.height; ++y) {
         std::memcpy(row.data(), rowOf(image, y), row.size());
         if (TIFFWriteScanline(tif.get(), row.data(), static_cast<uint32_t>(y), 0) < 0)
-            return Status::failure(path + ": cannot be written: " + messages.lastError);
+            return Status::failure(messages.lastError);
     }
-    if (!TIFFWriteDirectory(tif.get()))
-        return Status::failure(path + ": cannot be written: " + messages.lastError);
+    if (!TIFFWriteDirectory(tif.get())) return Status::failure(messages.lastError);
+    tif.reset();  // closing flushes what libtiff still holds
+    bytes = std::move(sink.bytes);
     return Status::success();
 }
 

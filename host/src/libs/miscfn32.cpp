@@ -10,6 +10,8 @@
 #include <ctime>
 #include <string>
 
+#include <platform/files.h>
+
 #include "core/host_state.h"
 #include "core/image_store.h"
 #include "window/image_window.h"
@@ -70,8 +72,11 @@ HFILE WINAPI FileOpen(LPCSTR path, UINT mode) {
     if (!path) return HFILE_ERROR;
     if (mode & FILEOPEN_EXIST) return OpenFile(path, nullptr, OF_EXIST) == HFILE_ERROR ? HFILE_ERROR : 0;
     if (mode & FILEOPEN_DELETE) return DeleteFileA(path) ? 0 : HFILE_ERROR;
-    if (mode & FILEOPEN_CREATE) return OpenFile(path, nullptr, OF_CREATE | (mode & FILEOPEN_WRITE));
-    return _lopen(path, static_cast<int>(mode & FILEOPEN_WRITE));
+    // Files written through here keep the safe writer's guarantees: a new
+    // file replaces the old one only when complete, an append rolls back.
+    if (mode & FILEOPEN_CREATE) return plat::openReplacement(path);
+    if (mode & FILEOPEN_WRITE) return plat::openForAppend(path);
+    return _lopen(path, OF_READ);
 }
 
 // The number of bytes read, or -1.

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <vector>
 
 #include <platform/embed.h>
+#include <platform/files.h>
 
 #include "core/host_reset.h"
 #include "libs/report.h"
@@ -128,13 +128,9 @@ bool writeReport(const std::string &directory, std::string *error) {
         if (!reportItem(item, directory, line, error)) return false;
         list += line + "\n";
     }
-    std::ofstream out(directory + "/report.txt", std::ios::binary);
-    out << list;
-    if (!out.flush()) {
-        if (error) *error = directory + "/report.txt: cannot be written";
-        return false;
-    }
-    return true;
+    std::optional<plat::FileError> failed = plat::replaceFile(directory + "/report.txt", list);
+    if (failed && error) *error = failed->message();
+    return !failed;
 }
 
 void forgetReportItems() {

@@ -7,6 +7,7 @@
 
 #include "macro/hand_steps.h"
 #include "macro/key_names.h"
+#include "macro/lexer.h"
 #include "macro/statements.h"
 #include "window/image_window.h"
 
@@ -84,7 +85,7 @@ Outcome key(const Statement &s, bool down) {
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     std::optional<int> vk = virtualKeyOf(textArg(s, 0));
-    if (!vk) return fail("unknown key '" + textArg(s, 0) + "'", 0);
+    if (!vk) return fail("unknown key " + quotedForMessage(textArg(s, 0)), 0);
     if (GetFocus() != window) SetFocus(window);
     if (down)
         plat::inputKeyDown(*vk);

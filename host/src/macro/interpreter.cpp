@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include <platform/embed.h>
+#include <platform/files.h>
 
+#include "macro/lexer.h"
 #include "macro/parser.h"
 #include "macro/statements.h"
 
@@ -22,7 +24,7 @@ bool equalsNoCase(std::string_view a, std::string_view b) {
 }
 
 std::string unknownStatement(const std::string &name) {
-    std::string message = "unknown statement '" + name + "'";
+    std::string message = "unknown statement " + quotedForMessage(name);
     for (const StatementRow *row : allStatements())
         if (equalsNoCase(name, row->name))
             return message + " (statement names are case-sensitive: '" + row->name + "')";
@@ -70,8 +72,14 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
     for (const Statement &statement : script.statements)
         if (std::optional<Failure> bad = check(statement)) return errorAt(scriptName, statement, *bad);
     for (const Statement &statement : script.statements) {
-        Outcome outcome = findStatement(statement.name)->handler(context_, statement);
-        plat::pumpMessages();
+        Outcome outcome;
+        {
+            // The settings a statement changes (the module saves a key at a
+            // time) reach the disk once, as the statement ends.
+            plat::ProfileWriteBatch settings;
+            outcome = findStatement(statement.name)->handler(context_, statement);
+            plat::pumpMessages();
+        }
         if (outcome) return errorAt(scriptName, statement, *outcome);
     }
     return std::nullopt;

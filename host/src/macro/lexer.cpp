@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <platform/files.h>
+
 namespace host::macro {
 namespace {
 
@@ -34,6 +36,10 @@ bool isNameStart(char c) {
 
 bool isNameChar(char c) {
     return isNameStart(c) || isDigit(c);
+}
+
+std::string quotedForMessage(std::string_view text) {
+    return "'" + plat::shortenedForMessage(text, kQuotedLimit) + "'";
 }
 
 Token Lexer::make(TokenKind kind, size_t start, size_t end) const {
@@ -97,14 +103,14 @@ Token Lexer::readNumber() {
     }
     if (!wellFormed || (pos_ < line_.size() && gluesToNumber(line_[pos_]))) {
         while (pos_ < line_.size() && gluesToNumber(line_[pos_])) ++pos_;
-        return fail(start, pos_, "bad number '" + std::string(line_.substr(start, pos_ - start)) + "'");
+        return fail(start, pos_, "bad number " + quotedForMessage(line_.substr(start, pos_ - start)));
     }
     Token token = make(TokenKind::Number, start, pos_);
     const char *first = line_.data() + start;
     const char *last = line_.data() + pos_;
     auto [end, error] = std::from_chars(first, last, token.number);
     if (error != std::errc() || end != last || !std::isfinite(token.number))
-        return fail(start, pos_, "number out of range '" + std::string(token.source) + "'");
+        return fail(start, pos_, "number out of range " + quotedForMessage(token.source));
     return token;
 }
 
@@ -112,6 +118,13 @@ Token Lexer::readString() {
     const size_t start = pos_++;
     std::string text;
     while (pos_ < line_.size() && line_[pos_] != '"') {
+        // A NUL would silently end the text wherever it becomes a C string
+        // (a path would name another file), so it is refused.
+        if (line_[pos_] == '\0') {
+            const size_t at = pos_;
+            pos_ = line_.size();
+            return fail(at, at + 1, "a string cannot hold a NUL byte");
+        }
         char c = line_[pos_++];
         if (c == '\\' && pos_ < line_.size() && (line_[pos_] == '"' || line_[pos_] == '\\'))
             c = line_[pos_++];

@@ -47,4 +47,10 @@ private:
 bool isNameStart(char c);
 bool isNameChar(char c);
 
+// A name, number or other script text for a message, in single quotes; a
+// long one is cut to kQuotedLimit bytes and "..." so that a huge token does
+// not make a huge message.
+constexpr size_t kQuotedLimit = 64;
+std::string quotedForMessage(std::string_view text);
+
 }  // namespace host::macro

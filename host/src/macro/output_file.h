@@ -1,20 +1,18 @@
 // Files a script writes (snapshots, the clipboard text, the recorded
-// statements). Each is written to a temporary file next to it and renamed
-// over the old one only when complete, so a failed write leaves what was
-// already there untouched. Missing parent folders are created.
+// statements). Missing parent folders are created; the file itself is written
+// by the safe writer (plat::replaceFile), so a failed write leaves what was
+// already there untouched.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace host::macro {
 
-// `write` writes the contents to the path it is given, or returns false and
-// says why. The result is the error, if any, naming the file.
-std::optional<std::string> writeFileSafely(
-    const std::string &path, const std::function<bool(const std::string &, std::string *)> &write);
+// Creates the missing folders above the path; the error, if any, names it.
+std::optional<std::string> makeParentFolders(const std::string &path);
 
+// Replaces the file with the text; the error, if any, names the file and the reason.
 std::optional<std::string> writeTextFile(const std::string &path, const std::string &text);
 
 }  // namespace host::macro

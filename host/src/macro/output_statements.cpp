@@ -5,10 +5,12 @@
 #include <filesystem>
 
 #include <platform/embed.h>
+#include <platform/files.h>
 
 #include "core/host_state.h"
 #include "libs/report.h"
 #include "macro/hand_steps.h"
+#include "macro/lexer.h"
 #include "macro/output_file.h"
 #include "macro/statements.h"
 #include "window/host_window.h"
@@ -38,14 +40,15 @@ Outcome snapshot(Context &, const Statement &s) {
     } else if (what == "screen") {
         picture = plat::captureScreen();
     } else {
-        return fail("a snapshot is of \"image\", \"profile\" or \"screen\", not \"" + what + "\"", 0);
+        return fail("a snapshot is of \"image\", \"profile\" or \"screen\", not \"" +
+                        plat::shortenedForMessage(what, kQuotedLimit) + "\"",
+                    0);
     }
     if (!picture) return fail("the window could not be captured");
-    std::optional<std::string> error =
-        writeFileSafely(textArg(s, 1), [&picture](const std::string &path, std::string *why) {
-            return plat::writePng(*picture, path, why);
-        });
-    return error ? fail(*error, 1) : std::nullopt;
+    const std::string &path = textArg(s, 1);
+    if (std::optional<std::string> error = makeParentFolders(path)) return fail(*error, 1);
+    std::string why;
+    return plat::writePng(*picture, path, &why) ? std::nullopt : fail(why, 1);
 }
 
 Outcome clipboardSave(Context &, const Statement &s) {

@@ -11,7 +11,7 @@ namespace {
 
 std::string quoted(const Token &token) {
     if (token.kind == TokenKind::End) return "the end of the line";
-    return "'" + std::string(token.source) + "'";
+    return quotedForMessage(token.source);
 }
 
 class LineParser {
@@ -62,7 +62,7 @@ ParsedLine LineParser::parse() {
     statement.column = token_.column;
     advance();
     if (token_.kind != TokenKind::LeftParen) {
-        failAtToken("'(' after '" + statement.name + "'");
+        failAtToken("'(' after " + quotedForMessage(statement.name));
     } else if (parseArguments(statement)) {
         advance();
         if (token_.kind != TokenKind::End) failAtToken("the end of the statement");
@@ -130,8 +130,7 @@ bool LineParser::parseSum(Argument &argument) {
             value = token_.number;
         } else if (token_.kind == TokenKind::Name) {
             std::optional<long> constant = constantValue(token_.source);
-            if (!constant)
-                return fail(token_.column, "unknown constant '" + std::string(token_.source) + "'");
+            if (!constant) return fail(token_.column, "unknown constant " + quotedForMessage(token_.source));
             value = static_cast<double>(*constant);
         } else {
             return failAtToken(end == start ? "an argument" : "a number or a constant after '+'");

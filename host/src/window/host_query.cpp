@@ -14,15 +14,16 @@ namespace host {
 
 namespace {
 
-// Text buffers the protocol hands over hold this many chars with the NUL.
+// Text buffers the protocol hands over hold this many chars with the NUL;
+// paths travel in MAX_PATH buffers.
 constexpr size_t kTextBuffer = 128;
 
 // Copies text that fits; a longer text would be useless cut short (a path
 // naming another file), so the buffer gets "" and the answer is 0.
-LRESULT copyText(LPARAM buffer, const std::string &text) {
+LRESULT copyText(LPARAM buffer, const std::string &text, size_t bufferSize = kTextBuffer) {
     if (!buffer) return 0;
     char *out = reinterpret_cast<char *>(buffer);
-    if (text.size() >= kTextBuffer) {
+    if (text.size() >= bufferSize) {
         out[0] = '\0';
         return 0;
     }
@@ -31,7 +32,7 @@ LRESULT copyText(LPARAM buffer, const std::string &text) {
 }
 
 LRESULT queryIniPath(LPARAM buffer) {
-    return copyText(buffer, state().iniPath);
+    return copyText(buffer, state().iniPath, MAX_PATH);
 }
 
 LRESULT queryInstallHook(LPARAM block) {

@@ -1,4 +1,4 @@
-// Whole-file reads and writes through POSIX calls (errno gives the Win32 error).
+// Whole-file reads through POSIX calls (errno gives the Win32 error).
 #include "kernel/file_bytes.h"
 
 #include <fcntl.h>
@@ -47,24 +47,6 @@ std::optional<std::string> readFileBytes(const std::string &path) {
         if (n == 0) return bytes;
         bytes.append(chunk, static_cast<size_t>(n));
     }
-}
-
-bool writeFileBytes(const std::string &path, std::string_view bytes) {
-    Fd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-    if (fd.get() < 0) {
-        setLastErrorFromErrno();
-        return false;
-    }
-    while (!bytes.empty()) {
-        ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            setLastErrorFromErrno();
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(n));
-    }
-    return true;
 }
 
 }  // namespace plat

@@ -3,7 +3,8 @@
 //
 // An HFILE is a small number from the platform's own table, never a raw
 // descriptor, so a closed or made-up HFILE fails with HFILE_ERROR instead of
-// reaching some other open file of the process.
+// reaching some other open file of the process. plat::openReplacement and
+// plat::openForAppend make handles that keep the safe writer's guarantees.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -12,7 +13,10 @@
 #include <climits>
 #include <cstring>
 #include <map>
+#include <optional>
+#include <utility>
 
+#include "kernel/safe_file.h"
 #include "kernel/win_errors.h"
 
 namespace {
@@ -20,8 +24,15 @@ namespace {
 // HFILE values start above the standard descriptors and are never reused.
 constexpr HFILE kFirstHandle = 16;
 
+struct OpenHandle {
+    int fd = -1;
+    std::optional<plat::Replacement> replacement;  // a new version _lclose puts in place
+    std::optional<off_t> appendFrom;               // the length a failed write cuts back to
+    bool writeFailed = false;
+};
+
 struct FileTable {
-    std::map<HFILE, int> descriptors;
+    std::map<HFILE, OpenHandle> handles;
     HFILE next = kFirstHandle;
 };
 
@@ -30,11 +41,31 @@ FileTable &files() {
     return table;
 }
 
-int descriptorOf(HFILE file) {
-    auto it = files().descriptors.find(file);
-    if (it != files().descriptors.end()) return it->second;
+OpenHandle *handleOf(HFILE file) {
+    auto it = files().handles.find(file);
+    if (it != files().handles.end()) return &it->second;
     SetLastError(ERROR_INVALID_HANDLE);
-    return -1;
+    return nullptr;
+}
+
+int descriptorOf(HFILE file) {
+    const OpenHandle *handle = handleOf(file);
+    return handle ? handle->fd : -1;
+}
+
+HFILE addHandle(OpenHandle handle) {
+    HFILE file = files().next++;
+    files().handles.emplace(file, std::move(handle));
+    return file;
+}
+
+// A write failed: remembered for _lclose, and an append is cut back at once.
+void noteFailedWrite(HFILE file) {
+    const int error = errno;
+    OpenHandle *handle = handleOf(file);
+    handle->writeFailed = true;
+    if (handle->appendFrom && ::ftruncate(handle->fd, *handle->appendFrom) == 0) ::fsync(handle->fd);
+    errno = error;
 }
 
 HFILE openDescriptor(LPCSTR path, int flags, mode_t mode) {
@@ -47,9 +78,7 @@ HFILE openDescriptor(LPCSTR path, int flags, mode_t mode) {
         plat::setLastErrorFromErrno();
         return HFILE_ERROR;
     }
-    HFILE handle = files().next++;
-    files().descriptors.emplace(handle, fd);
-    return handle;
+    return addHandle(OpenHandle{fd, std::nullopt, std::nullopt, false});
 }
 
 int accessFlags(UINT mode) {
@@ -123,6 +152,7 @@ UINT WINAPI _lwrite(HFILE hFile, LPCSTR lpBuffer, UINT uBytes) {
         ssize_t n = ::write(fd, lpBuffer + total, uBytes - total);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
+            noteFailedWrite(hFile);
             plat::setLastErrorFromErrno();
             return static_cast<UINT>(HFILE_ERROR);
         }
@@ -153,10 +183,22 @@ LONG WINAPI _llseek(HFILE hFile, LONG lOffset, int iOrigin) {
 }
 
 HFILE WINAPI _lclose(HFILE hFile) {
-    int fd = descriptorOf(hFile);
-    if (fd < 0) return HFILE_ERROR;
-    files().descriptors.erase(hFile);
-    return ::close(fd) == 0 ? 0 : HFILE_ERROR;
+    OpenHandle *found = handleOf(hFile);
+    if (!found) return HFILE_ERROR;
+    OpenHandle handle = std::move(*found);
+    files().handles.erase(hFile);
+    if (!handle.replacement) return ::close(handle.fd) == 0 ? 0 : HFILE_ERROR;
+    // A replacement with a failed write is dropped: the old file stays.
+    if (handle.writeFailed) {
+        plat::abandonReplacement(*handle.replacement);
+        SetLastError(plat::kErrorWriteFault);
+        return HFILE_ERROR;
+    }
+    if (std::optional<plat::FileError> error = plat::commitReplacement(*handle.replacement)) {
+        SetLastError(plat::win32ErrorFromErrno(error->code));
+        return HFILE_ERROR;
+    }
+    return 0;
 }
 
 // OF_EXIST opens and closes (the result is a closed handle, as on Windows),
@@ -208,3 +250,27 @@ BOOL WINAPI DeleteFileA(LPCSTR lpFileName) {
 }
 
 }  // extern "C"
+
+namespace plat {
+
+HFILE openReplacement(const std::string &path) {
+    FileError error;
+    std::optional<Replacement> replacement = beginReplacement(path, error);
+    if (!replacement) {
+        SetLastError(win32ErrorFromErrno(error.code));
+        return HFILE_ERROR;
+    }
+    const int fd = replacement->fd;
+    return addHandle(OpenHandle{fd, std::move(replacement), std::nullopt, false});
+}
+
+HFILE openForAppend(const std::string &path) {
+    HFILE file = openDescriptor(path.c_str(), O_WRONLY, 0);
+    if (file == HFILE_ERROR) return file;
+    OpenHandle *handle = handleOf(file);
+    struct stat st;
+    if (::fstat(handle->fd, &st) == 0) handle->appendFrom = st.st_size;
+    return file;
+}
+
+}  // namespace plat

@@ -1,26 +1,92 @@
 // The private profile (INI file) functions. Every call reads the file afresh
-// and a write rewrites it at once, so the file on disk is always current (no
-// cache to flush). Paths are plain POSIX paths.
+// and a write replaces it at once through the safe writer, so the file on
+// disk is always current and a failed write leaves it as it was, other
+// sections included. Inside a plat::ProfileWriteBatch the changed files are
+// held in memory (reads see them) and each is replaced once when the batch
+// ends. Paths are plain POSIX paths.
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
 
 #include "kernel/file_bytes.h"
 #include "kernel/ini_document.h"
+#include "kernel/win_errors.h"
+#include "platform/files.h"
 
 namespace {
 
 using plat::ini::Document;
 
+// The files changed inside the open batches, by path, not yet written.
+struct PendingWrites {
+    int depth = 0;
+    std::map<std::string, Document> documents;
+};
+
+PendingWrites &pending() {
+    static PendingWrites writes;
+    return writes;
+}
+
 std::optional<Document> loadDocument(LPCSTR fileName) {
     if (fileName == nullptr) return std::nullopt;
+    if (auto it = pending().documents.find(fileName); it != pending().documents.end()) return it->second;
     std::optional<std::string> bytes = plat::readFileBytes(fileName);
     if (!bytes) return std::nullopt;
     return Document::parse(*bytes);
+}
+
+// The first failed write since plat::takeProfileWriteFailure last looked.
+std::optional<plat::FileError> &profileWriteFailure() {
+    static std::optional<plat::FileError> failure;
+    return failure;
+}
+
+BOOL failWrite(const plat::FileError &error) {
+    if (!profileWriteFailure()) profileWriteFailure() = error;
+    SetLastError(plat::win32ErrorFromErrno(error.code));
+    return FALSE;
+}
+
+BOOL replaceDocument(const std::string &fileName, const Document &doc) {
+    std::optional<plat::FileError> error = plat::replaceFile(fileName, doc.serialize());
+    return error ? failWrite(*error) : TRUE;
+}
+
+// Writes the document now, or when the outermost batch ends.
+BOOL saveDocument(LPCSTR fileName, Document doc) {
+    if (pending().depth == 0) return replaceDocument(fileName, doc);
+    pending().documents.insert_or_assign(fileName, std::move(doc));
+    return TRUE;
+}
+
+// The document a write changes: what a batch holds, else the file's (none
+// yet is an empty one). A file that exists but cannot be read (a folder,
+// say) gives nothing: rewriting it from nothing would lose every other section.
+std::optional<Document> documentToChange(LPCSTR fileName) {
+    if (auto it = pending().documents.find(fileName); it != pending().documents.end()) return it->second;
+    errno = 0;
+    std::optional<std::string> bytes = plat::readFileBytes(fileName);
+    if (!bytes && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        failWrite(plat::FileError{fileName, errno});
+        return std::nullopt;
+    }
+    return Document::parse(bytes ? *bytes : std::string());
+}
+
+// Writes what the batches hold; each failure is kept like any other.
+BOOL flushPending() {
+    BOOL all = TRUE;
+    for (const auto &[fileName, doc] : std::exchange(pending().documents, {}))
+        if (!replaceDocument(fileName, doc)) all = FALSE;
+    return all;
 }
 
 // Copies one string; a string that does not fit is cut to nSize - 1
@@ -114,24 +180,38 @@ UINT WINAPI GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefau
 
 BOOL WINAPI WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpString,
                                        LPCSTR lpFileName) {
-    // All NULL is Windows' request to flush its cache; there is none here.
-    if (lpAppName == nullptr && lpKeyName == nullptr && lpString == nullptr) return TRUE;
+    // All NULL is Windows' request to flush its cache: what a batch holds.
+    if (lpAppName == nullptr && lpKeyName == nullptr && lpString == nullptr) return flushPending();
     if (lpAppName == nullptr || lpFileName == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    std::optional<std::string> bytes = plat::readFileBytes(lpFileName);
-    if (!bytes && GetLastError() != ERROR_FILE_NOT_FOUND) return FALSE;
-    Document doc = Document::parse(bytes ? *bytes : std::string());
+    std::optional<Document> changing = documentToChange(lpFileName);
+    if (!changing) return FALSE;
+    Document &doc = *changing;
     // Deleting what is not there leaves the file untouched (and uncreated).
-    if (lpKeyName == nullptr) {
-        return doc.removeSection(lpAppName) ? plat::writeFileBytes(lpFileName, doc.serialize()) : TRUE;
-    }
-    if (lpString == nullptr) {
-        return doc.removeKey(lpAppName, lpKeyName) ? plat::writeFileBytes(lpFileName, doc.serialize()) : TRUE;
-    }
+    if (lpKeyName == nullptr)
+        return doc.removeSection(lpAppName) ? saveDocument(lpFileName, std::move(doc)) : TRUE;
+    if (lpString == nullptr)
+        return doc.removeKey(lpAppName, lpKeyName) ? saveDocument(lpFileName, std::move(doc)) : TRUE;
     doc.setValue(lpAppName, lpKeyName, lpString);
-    return plat::writeFileBytes(lpFileName, doc.serialize()) ? TRUE : FALSE;
+    return saveDocument(lpFileName, std::move(doc));
 }
 
 }  // extern "C"
+
+namespace plat {
+
+ProfileWriteBatch::ProfileWriteBatch() {
+    ++pending().depth;
+}
+
+ProfileWriteBatch::~ProfileWriteBatch() {
+    if (--pending().depth == 0) flushPending();
+}
+
+std::optional<FileError> takeProfileWriteFailure() {
+    return std::exchange(profileWriteFailure(), std::nullopt);
+}
+
+}  // namespace plat

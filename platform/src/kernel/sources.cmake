@@ -9,6 +9,7 @@ list(APPEND VO_PLATFORM_SOURCES
   src/kernel/message_box.cpp
   src/kernel/mul_div.cpp
   src/kernel/profile.cpp
+  src/kernel/safe_file.cpp
   src/kernel/strings.cpp
   src/kernel/temp_file.cpp
   src/kernel/wsprintf.cpp

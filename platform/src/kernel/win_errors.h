@@ -8,6 +8,7 @@
 namespace plat {
 
 constexpr DWORD kErrorPathNotFound = 3;
+constexpr DWORD kErrorWriteFault = 29;
 constexpr DWORD kErrorFileExists = 80;
 constexpr DWORD kErrorNotLocked = 158;
 constexpr DWORD kErrorDirectory = 267;

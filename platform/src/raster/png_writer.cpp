@@ -1,14 +1,14 @@
-// PNG snapshots: plat::writePng, 8-bit RGB through libpng.
-#include <cerrno>
+// PNG snapshots: plat::writePng, 8-bit RGB through libpng, encoded in memory
+// and written by the safe writer.
 #include <csetjmp>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include <png.h>
 
 #include "platform/embed.h"
+#include "platform/files.h"
 
 namespace plat {
 
@@ -27,9 +27,15 @@ void onPngError(png_structp png, png_const_charp message) {
 
 void onPngWarning(png_structp, png_const_charp) {}
 
+void appendBytes(png_structp png, png_bytep data, png_size_t length) {
+    static_cast<std::string *>(png_get_io_ptr(png))->append(reinterpret_cast<const char *>(data), length);
+}
+
+void flushNothing(png_structp) {}
+
 // Only plain data lives in this frame, so that libpng's longjmp out of it
 // skips no destructor.
-bool encode(std::FILE *file, int width, int height, png_bytep *rows, PngFailure &failure) {
+bool encode(std::string *out, int width, int height, png_bytep *rows, PngFailure &failure) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &failure, onPngError, onPngWarning);
     if (!png) {
         std::snprintf(failure.message, sizeof failure.message, "out of memory");
@@ -41,7 +47,7 @@ bool encode(std::FILE *file, int width, int height, png_bytep *rows, PngFailure 
         return false;
     }
     if (!info) png_error(png, "out of memory");
-    png_init_io(png, file);
+    png_set_write_fn(png, out, appendBytes, flushNothing);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                  PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
@@ -62,7 +68,7 @@ bool fail(std::string *error, const std::string &message) {
 bool writePng(const Image &image, const std::string &path, std::string *error) {
     if (image.width <= 0 || image.height <= 0 ||
         image.pixels.size() != static_cast<size_t>(image.width) * static_cast<size_t>(image.height))
-        return fail(error, "cannot write " + path + ": the image is empty or its pixel count is wrong");
+        return fail(error, "cannot write '" + path + "': the image is empty or its pixel count is wrong");
     std::vector<png_byte> rgb(image.pixels.size() * 3);
     for (size_t i = 0; i < image.pixels.size(); ++i) {
         uint32_t p = image.pixels[i];
@@ -72,13 +78,11 @@ bool writePng(const Image &image, const std::string &path, std::string *error) {
     }
     std::vector<png_bytep> rows(static_cast<size_t>(image.height));
     for (size_t y = 0; y < rows.size(); ++y) rows[y] = rgb.data() + y * static_cast<size_t>(image.width) * 3;
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file) return fail(error, "cannot open " + path + " for writing: " + std::strerror(errno));
+    std::string bytes;
     PngFailure failure;
-    bool ok = encode(file, image.width, image.height, rows.data(), failure);
-    bool closed = std::fclose(file) == 0;
-    if (!ok) return fail(error, "cannot write " + path + ": " + failure.message);
-    if (!closed) return fail(error, "cannot write " + path + ": " + std::strerror(errno));
+    if (!encode(&bytes, image.width, image.height, rows.data(), failure))
+        return fail(error, "cannot write '" + path + "': " + failure.message);
+    if (std::optional<FileError> written = replaceFile(path, bytes)) return fail(error, written->message());
     return true;
 }
 

@@ -163,7 +163,7 @@ void openWindow(HINSTANCE instance) {
 // Once: the settings file (its last two path components, and whether it takes
 // a value), the hook.
 void firstUse() {
-    char path[128] = "";
+    char path[MAX_PATH] = "";
     query(QueryIniPath, reinterpret_cast<LPARAM>(path));
     const char *tail = path;
     for (const char *p = path; *p; ++p)
