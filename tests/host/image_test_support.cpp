@@ -1,3 +1,4 @@
+// Helpers of the image tests: a scratch folder, formula images, files written by libtiff and libpng directly.
 #include "image_test_support.h"
 
 #include "image/pixel_storage.h"

@@ -1,3 +1,4 @@
+// The host window fixture: a fresh host state, recording hooks and images.
 #include "window_test_support.h"
 
 #include <algorithm>

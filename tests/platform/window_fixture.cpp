@@ -1,3 +1,4 @@
+// The logging window class of the window-manager tests and its fixture.
 #include "window_fixture.h"
 
 #include <platform/embed.h>

@@ -1,3 +1,4 @@
+// The message log and the comparison of logs and line lists with expected tables.
 #include "support/msg_sequence.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// The module fixture: a host, its settings file and the module's core, driven as the host drives it.
 #include "module_fixture.h"
 
 #include <cstdio>

@@ -4,12 +4,12 @@
 // and a range marker dragged across the chart.
 #include <platform/embed.h>
 
-#include <algorithm>
-
 #include <chartw32.h>
 
 #include "core/host_state.h"
 #include "module_fixture.h"
+#include "support/msg_sequence.h"
+#include "frame/macro_codes.h"
 #include "sampling/statistics.h"
 #include "window/window_layout.h"
 
@@ -19,19 +19,10 @@ namespace {
 
 using Statements = std::vector<std::string>;
 
-// Compares the statements recorded so far, naming the first differing row and printing both
-// sequences on a mismatch, and starts a new sequence.
+// Compares the statements recorded so far with a table and starts a new sequence.
 void expectRecorded(const Statements &expected) {
-    Statements &actual = host::state().recorded;
-    auto diff = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());
-    if (diff.first != expected.end() || diff.second != actual.end()) {
-        std::string both = "expected:\n";
-        for (const auto &s : expected) both += "  " + s + "\n";
-        both += "recorded:\n";
-        for (const auto &s : actual) both += "  " + s + "\n";
-        ADD_FAILURE() << "first difference at row " << (diff.first - expected.begin()) << "\n" << both;
-    }
-    actual.clear();
+    EXPECT_TRUE(testing_support::linesMatch(host::state().recorded, expected));
+    host::state().recorded.clear();
 }
 
 std::string pair(const char *name, LONG a, LONG b) {
@@ -74,7 +65,7 @@ TEST_F(ProfileWindowTest, SizesAndMovesRecordedOnlyWhenTheUserMakesThem) {
     EXPECT_EQ(initialWindowRect.right - initialWindowRect.left, opened.cx);
     RECT before, chartBefore, chartAfter;
     GetWindowRect(wnd, &before);
-    GetChildRect(GetDlgItem(wnd, 101), wnd, &chartBefore);
+    GetChildRect(GetDlgItem(wnd, IDC_CHART), wnd, &chartBefore);
     plat::inputMouseMove(before.right - 2, before.bottom - 2);  // the frame's bottom-right corner
     plat::inputMouseDown(plat::MouseButton::Left);
     plat::inputMouseMove(before.right + 8, before.bottom + 8);  // nothing sized the new window: creation's
@@ -83,7 +74,7 @@ TEST_F(ProfileWindowTest, SizesAndMovesRecordedOnlyWhenTheUserMakesThem) {
     SIZE size = outerSize();
     EXPECT_EQ(size.cx, opened.cx + 30);
     expectRecorded({pair("VoProfSize", size.cx + 1, size.cy + 1)});
-    GetChildRect(GetDlgItem(wnd, 101), wnd, &chartAfter);
+    GetChildRect(GetDlgItem(wnd, IDC_CHART), wnd, &chartAfter);
     EXPECT_EQ(chartAfter.left, chartBefore.left);
     EXPECT_EQ(chartAfter.top, chartBefore.top);
     EXPECT_EQ(chartAfter.right, chartBefore.right + 30) << "the chart follows the corner";
@@ -97,6 +88,32 @@ TEST_F(ProfileWindowTest, SizesAndMovesRecordedOnlyWhenTheUserMakesThem) {
     POINT p{310, 240};
     ScreenToClient(host, &p);
     expectRecorded({pair("VoProfMove", p.x, p.y)});
+}
+
+// Closing the window (the Close command, VoProfDestroy, a host notice all send WM_CLOSE): the
+// window destroys itself, records the select and destroy statements, and frees its slot.
+TEST_F(ProfileWindowTest, CloseDestroysTheWindowAndFreesItsSlot) {
+    using namespace testing_support;
+    open();
+    host::state().recorded.clear();
+    MessageLog log;
+    log.watch(wnd);
+    SendMessageA(wnd, WM_CLOSE, 0, 0);
+    static const std::vector<ExpectedMsg> kClose = {
+        {WM_CLOSE, kSent, 0, 0, "SendMessage(WM_CLOSE)"},
+        {WM_WINDOWPOSCHANGING, kSent | kOptional, 0, 0, "DestroyWindow hides the window"},
+        {WM_WINDOWPOSCHANGED, kSent | kOptional, 0, 0, "DestroyWindow hides the window"},
+        {WM_NCACTIVATE, kSent | kWParam | kOptional, FALSE, 0, "the activation passes on"},
+        {WM_ACTIVATE, kSent | kWParam | kOptional, WA_INACTIVE, 0, "the activation passes on"},
+        {WM_KILLFOCUS, kSent | kOptional, 0, 0, "the focus leaves"},
+        {WM_DESTROY, kSent, 0, 0, "DestroyWindow"},
+        {WM_NCDESTROY, kSent, 0, 0, "DestroyWindow"},
+    };
+    EXPECT_TRUE(sequenceMatches(log.entries(), kClose, wnd));
+    expectRecorded({"VoProfSelect(0)", "VoProfDestroy()"});
+    EXPECT_FALSE(IsWindow(wnd));
+    EXPECT_EQ(profileSlots[0], nullptr);
+    EXPECT_EQ(currentIndex, -1);
 }
 
 TEST_F(ProfileWindowTest, MaximiseMinimiseAndRestoreRecordTheirOwnStatementsOnly) {
@@ -128,13 +145,13 @@ TEST_F(ProfileWindowTest, ClickActivationSelectsButActivationFromCodeDoesNot) {
     host::state().recorded.clear();
     SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     RECT label;
-    GetWindowRect(GetDlgItem(wnd, 103), &label);
+    GetWindowRect(GetDlgItem(wnd, IDC_LABEL1), &label);
     plat::inputMouseMove(label.left + 2, label.top + 2);  // a static: the press lands on the window
     plat::inputMouseDown(plat::MouseButton::Left);
     plat::inputMouseUp(plat::MouseButton::Left);
     EXPECT_EQ(currentIndex, 0);
     expectRecorded({"VoProfSelect(0)"});
-    EXPECT_EQ(macro(18110, 1), 0);
+    EXPECT_EQ(macro(PROFCMD_SELECT, 1), 0);
     EXPECT_EQ(GetActiveWindow(), second->profileWnd);
     expectRecorded({});
 }
@@ -144,15 +161,15 @@ TEST_F(ProfileWindowTest, StatisticsColumnShowsWhatEachModeUses) {
     for (WORD mode : {0, 1, 2}) {
         SetStatsMode(wnd, r, mode);
         EXPECT_EQ(statsModeDefault, mode);
-        for (int id = 103; id <= 112; ++id)
+        for (int id = IDC_LABEL1; id <= IDC_VALUE5; ++id)
             EXPECT_EQ(visible(id), mode != 0) << "mode " << mode << " id " << id;
-        EXPECT_EQ(visible(113) && visible(114), mode == 2);
-        EXPECT_FALSE(visible(115)) << "no channel on a gray image";
+        EXPECT_EQ(visible(IDC_LABEL6) && visible(IDC_VALUE6), mode == 2);
+        EXPECT_FALSE(visible(IDC_CHANNEL)) << "no channel on a gray image";
     }
     open("rgb");
     for (WORD mode : {1, 0, 2}) {
         SetStatsMode(wnd, r, mode);
-        EXPECT_EQ(visible(115), mode != 0) << "mode " << mode;
+        EXPECT_EQ(visible(IDC_CHANNEL), mode != 0) << "mode " << mode;
     }
 }
 
@@ -173,7 +190,7 @@ TEST_F(ProfileWindowTest, DraggedMarkerStopsAtThePlotEndsAndUpdatesTheRange) {
     LONG p[4];
     ChartAttr(r->chartHandle, CHARTATTR_PLOTAREA, 0, 0, p);
     RECT c;
-    GetChildRect(GetDlgItem(wnd, 101), wnd, &c);
+    GetChildRect(GetDlgItem(wnd, IDC_CHART), wnd, &c);
     auto mouse = [&](UINT message, LONG x) {
         SendMessageA(wnd, message, 0, MAKELPARAM(c.left + x, c.top + p[1] + 9));
     };

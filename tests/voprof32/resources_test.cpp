@@ -1,8 +1,9 @@
-// The module's resource script: every string the module shows, the profile
-// window and plot order dialogs as their layouts give them, the menu with its
-// command ids, the icon and the end-point cursor.
+// The module's resource script: the quoted texts of the string table, the ids
+// named in resource.h against the dialogs and the menu, the icon and the
+// end-point cursor.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -10,6 +11,7 @@
 
 #include "internal/cursor.h"
 #include "internal/resources.h"
+#include "resources/resource.h"
 
 namespace {
 
@@ -50,51 +52,51 @@ TEST(ModuleResources, StringTableHoldsTheQuotedTexts) {
     for (UINT id = 200; id <= 214; ++id) EXPECT_FALSE(text(id).empty()) << id;
 }
 
-TEST(ModuleResources, ProfileDialogLayout) {
-    const plat::res::DialogTemplate *d = plat::res::findDialog(self(), MAKEINTRESOURCEA(100));
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->cx, 245);
-    EXPECT_EQ(d->cy, 126);
-    EXPECT_EQ(d->caption, "Line Profile");
-    EXPECT_EQ(d->fontName, "MS Sans Serif");
-    EXPECT_TRUE(d->style & WS_THICKFRAME);
-    EXPECT_TRUE(d->style & WS_MAXIMIZEBOX);
-    std::map<int, const plat::res::DialogControl *> byId;
-    for (const auto &c : d->controls) byId[c.id] = &c;
-    ASSERT_TRUE(byId.count(101));
-    EXPECT_EQ(byId[101]->x, 75);
-    EXPECT_EQ(byId[101]->cx, 169);
-    EXPECT_EQ(byId[101]->style & SS_TYPEMASK, static_cast<DWORD>(SS_SIMPLE));
-    EXPECT_EQ(byId[103]->style & SS_TYPEMASK, static_cast<DWORD>(SS_RIGHT));
-    EXPECT_EQ(byId[104]->text, "0.0");
-    EXPECT_EQ(byId[1018]->text, "FreeForm");
-    EXPECT_EQ(byId[1018]->style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTORADIOBUTTON));
-    EXPECT_EQ(byId[116]->style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
-    EXPECT_EQ(byId[115]->text, "Red");
-    EXPECT_EQ(d->controls.size(), 20u);
-
-    const plat::res::DialogTemplate *order = plat::res::findDialog(self(), MAKEINTRESOURCEA(200));
+// The names the module's code uses stand for what the resource script has: every control of the
+// two dialogs, every menu command and every popup position.
+TEST(ModuleResources, NamedIdsAreTheScriptsIds) {
+    const plat::res::DialogTemplate *profile = plat::res::findDialog(self(), MAKEINTRESOURCEA(IDD_PROFILE));
+    const plat::res::DialogTemplate *order = plat::res::findDialog(self(), MAKEINTRESOURCEA(IDD_ORDER));
+    ASSERT_NE(profile, nullptr);
     ASSERT_NE(order, nullptr);
-    EXPECT_EQ(order->caption, "Line Profile Order");
-    EXPECT_EQ(order->cx, 121);
-    EXPECT_EQ(order->cy, 87);
-}
+    auto has = [](const plat::res::DialogTemplate *d, int id) {
+        return std::any_of(d->controls.begin(), d->controls.end(),
+                           [id](const auto &c) { return c.id == id; });
+    };
+    for (int id : {IDC_CHART, IDC_LABEL1, IDC_VALUE1, IDC_LABEL5, IDC_VALUE5, IDC_LABEL6, IDC_VALUE6,
+                   IDC_CHANNEL, IDC_REFERENCE, IDC_LINE, IDC_CIRCLE, IDC_FREEFORM, IDC_DELETE_FREEFORM})
+        EXPECT_TRUE(has(profile, id)) << id;
+    for (int id : {IDC_ORDER_LIST, IDC_ORDER_UP, IDC_ORDER_DOWN}) EXPECT_TRUE(has(order, id)) << id;
+    // The statistics rows are the label and value pairs in order, as the layout walks them.
+    for (int id = IDC_LABEL1; id <= IDC_VALUE6; ++id) EXPECT_TRUE(has(profile, id)) << id;
 
-TEST(ModuleResources, MenuCommandsAndPopups) {
     HMENU menu = LoadMenuA(self(), "PROFILEMENU");
     ASSERT_TRUE(menu);
-    EXPECT_EQ(GetMenuItemCount(menu), 4);
-    EXPECT_EQ(GetMenuItemID(menu, 3), 1300u) << "&Update on the bar itself";
-    char buffer[64];
-    GetMenuStringA(menu, 1, buffer, sizeof buffer, MF_BYPOSITION);
-    EXPECT_STREQ(buffer, "&Color");
-    for (UINT id : {1101u, 1104u, 1105u, 1106u, 1107u, 1314u, 1108u, 1109u, 1103u, 1200u, 1203u, 1204u, 1206u,
-                    1207u, 1302u, 1303u, 1305u, 1306u, 1307u, 1308u, 1309u, 1311u, 1313u, 1312u, 1310u})
+    char popup[64];
+    GetMenuStringA(menu, MENUPOS_COLOR, popup, sizeof popup, MF_BYPOSITION);
+    EXPECT_STREQ(popup, "&Color");
+    GetMenuStringA(menu, MENUPOS_FILE, popup, sizeof popup, MF_BYPOSITION);
+    EXPECT_STREQ(popup, "&File");
+    for (UINT id : {IDM_DATA_TO_FILE, IDM_APPEND_DATA,   IDM_STATS_TO_FILE,
+                    IDM_APPEND_STATS, IDM_CLIPBOARD,     IDM_GRAPH_TO_CLIPBOARD,
+                    IDM_DDE,          IDM_DDE_OPTIONS,   IDM_CLOSE,
+                    IDM_RGB,          IDM_HSI,           IDM_HSV,
+                    IDM_YIQ,          IDM_CHANNEL0,      IDM_CHANNEL1,
+                    IDM_CHANNEL2,     IDM_ORDER,         IDM_UPDATE,
+                    IDM_FREEZE,       IDM_NORMAL,        IDM_THICK_HORZ,
+                    IDM_THICK_VERT,   IDM_AVERAGE,       IDM_STD_DEV,
+                    IDM_SPATIAL_CAL,  IDM_INTENSITY_CAL, IDM_FULL_SCALE,
+                    IDM_STATISTICS,   IDM_TABLE,         IDM_RANGE_AREA})
         EXPECT_NE(GetMenuState(menu, id, MF_BYCOMMAND), 0xFFFFFFFFu) << id;
-    EXPECT_EQ(GetMenuState(menu, 1301, MF_BYCOMMAND), 0xFFFFFFFFu) << "automatic update has no item";
-    GetMenuStringA(menu, 1306, buffer, sizeof buffer, MF_BYCOMMAND);
-    EXPECT_STREQ(buffer, "&Average");
+    EXPECT_EQ(GetMenuState(menu, IDM_AUTO_UPDATE, MF_BYCOMMAND), 0xFFFFFFFFu)
+        << "automatic update has no item";
     DestroyMenu(menu);
+    // Every named string loads, and the named ranges the code indexes are whole.
+    for (UINT id = IDS_CHANNEL_NAMES; id <= IDS_QUADRATURE; ++id) EXPECT_FALSE(text(id).empty()) << id;
+    for (UINT id = IDS_MODEL_RGB; id <= IDS_MODEL_YIQ; ++id) EXPECT_FALSE(text(id).empty()) << id;
+    for (UINT id : {IDS_MEAN, IDS_STDDEV, IDS_Y_MIN, IDS_Y_MAX, IDS_SUM, IDS_X1, IDS_Y1, IDS_X2, IDS_Y2,
+                    IDS_AREA_LABEL, IDS_FREEFORM_PROMPT, IDS_REPORT_MENU, IDS_REPORT_DESCRIPTION})
+        EXPECT_FALSE(text(id).empty()) << id;
 }
 
 TEST(ModuleResources, IconAndCursor) {

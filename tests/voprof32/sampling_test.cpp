@@ -148,4 +148,20 @@ TEST_F(ModuleTest, ProfilesTooLongForSixteenBitsAreRefused) {
     EXPECT_EQ(r->sampleCount, 21845);
 }
 
+TEST_F(ModuleTest, CircleOutlinesLongerThanAProfileAreNotBuilt) {
+    // A 24,000-pixel circle has about 68,000 outline points: more than 16 bits count, so none
+    // are allocated (the count once wrapped and the host wrote past the block).
+    const LONG huge[4] = {0, 0, 23999, 23999}, small[4] = {0, 0, 99, 49};
+    WORD n = 1;
+    EXPECT_EQ(ProfileCircleOutline(huge, &n), nullptr);
+    EXPECT_EQ(n, 0);
+    POINT *outline = ProfileCircleOutline(small, &n);
+    ASSERT_NE(outline, nullptr);
+    EXPECT_GT(n, 200);
+    for (WORD i = 0; i < n; ++i) {
+        EXPECT_TRUE(outline[i].x >= 0 && outline[i].x <= 99 && outline[i].y >= 0 && outline[i].y <= 49) << i;
+    }
+    MemFreeBlock(outline);
+}
+
 }  // namespace

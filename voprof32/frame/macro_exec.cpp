@@ -86,13 +86,25 @@ static LONG LineMove(struct ProfileRecord *record, int interactive) {
  * When the profile is already free-form the new polyline is adopted and read
  * here, since switching to the type it already has changes nothing. */
 static LONG SetFreeformPoints(struct ProfileRecord *record, const POINT *points, LONG count) {
-    WORD n = (WORD)count, i;
+    WORD n = (WORD)count, i, oldCount = record->freeformCount;
+    POINT *old;
     if (n > FREEFORM_MAX_POINTS) n = FREEFORM_MAX_POINTS;
     if (n && !points) return -5;
+    /* A polyline whose profile would not fit is refused and the previous one kept. */
+    old = (POINT *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)(oldCount + 1) * sizeof(POINT));
+    if (!old) return -1000;
+    memcpy(old, record->freeformPoints, (size_t)oldCount * sizeof(POINT));
+    for (i = 0; i < n; i++) record->freeformPoints[i] = points[i];
     record->freeformCount = n;
+    if (n && !ProfileFreeformFits(record)) {
+        memcpy(record->freeformPoints, old, (size_t)oldCount * sizeof(POINT));
+        record->freeformCount = oldCount;
+        MemFreeBlock(old);
+        return -1000;
+    }
+    MemFreeBlock(old);
     record->freeformState = 2;
     record->dragging = 0;
-    for (i = 0; i < n; i++) record->freeformPoints[i] = points[i];
     if (record->geometryCtlId != GEOMETRY_FREEFORM) {
         SetGeometryType(record->profileWnd, record, GEOMETRY_FREEFORM);
         return 0;

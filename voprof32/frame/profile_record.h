@@ -15,6 +15,9 @@
 
 #define PROFILE_SLOTS 20
 #define FREEFORM_MAX_POINTS 4096
+/* A profile holds at most this many values (samples x channels): counts cross the host boundary in 16 bits.
+ */
+#define PROFILE_MAX_VALUES 65535
 /* The window clears this many free-form vertices when it opens; the rest keep what they held. */
 #define FREEFORM_CLEARED_AT_INIT 512
 

@@ -1,3 +1,4 @@
+/* LoadResString: a string-table text in the one shared buffer. */
 #include "frame/resource_strings.h"
 
 #include "frame/profile_record.h"

@@ -50,6 +50,15 @@ static LONG CountSamples(struct ProfileRecord *record, LONG *proposed) {
     return count;
 }
 
+int ProfileFreeformFits(struct ProfileRecord *record) {
+    WORD shown = record->geometryCtlId;
+    LONG box[4], count;
+    record->geometryCtlId = GEOMETRY_FREEFORM;
+    count = CountSamples(record, box);
+    record->geometryCtlId = shown;
+    return count > 1 && (DWORD)count * record->channelCount <= PROFILE_MAX_VALUES;
+}
+
 static void FreeArray(double **array) {
     if (*array) MemFreeBlock(*array);
     *array = 0;
@@ -70,7 +79,8 @@ int ProfilePrepare(struct ProfileRecord *record, LONG *proposedGeometry) {
     }
     /* Loops over a profile count in 16 bits: a geometry with more samples,
      * or more values over all channels, is refused rather than wrapped. */
-    if (count < 0 || count > 65535 || (DWORD)count * record->channelCount > 65535) return 0;
+    if (count < 0 || count > PROFILE_MAX_VALUES || (DWORD)count * record->channelCount > PROFILE_MAX_VALUES)
+        return 0;
     values = (DWORD)count * record->channelCount;
 
     if (record->rangeMarkers[0] == record->rangeMarkers[1] || (WORD)record->rangeMarkers[0] >= (WORD)count ||

@@ -10,4 +10,8 @@ struct ProfileRecord;
  * counted or has too many samples or too few. */
 int ProfilePrepare(struct ProfileRecord *record, LONG *proposedGeometry);
 
+/* 1 when the free-form vertices give a profile ProfilePrepare can adopt (at least two samples, at
+ * most PROFILE_MAX_VALUES values), whichever geometry is shown. */
+int ProfileFreeformFits(struct ProfileRecord *record);
+
 #endif /* VOPROF32_SAMPLING_PROFILE_PREPARE_H */

@@ -49,12 +49,14 @@ HIMGREGION ProfileOpenRegion(struct ProfileRecord *record, const LONG *rect, LON
 }
 
 /* The circle's outline from the host's ellipse shape, in a block the caller
- * frees; 0 and *count 0 when it cannot be had. The angle is the constant 1.57. */
+ * frees; 0 and *count 0 when it cannot be had or has more points than a
+ * profile can have samples. The angle is the constant 1.57. */
 POINT *ProfileCircleOutline(const LONG *rel, WORD *count) {
     EllipseDescriptor d;
     LONG width = rel[2] - rel[0] + 1, height = rel[3] - rel[1] + 1;
     HAOISHAPE shape;
-    POINT *points;
+    POINT *points = 0;
+    LONG n;
     d.centreX = (rel[0] + rel[2]) / 2;
     d.centreY = (rel[1] + rel[3]) / 2;
     if (height > width) {
@@ -69,11 +71,12 @@ POINT *ProfileCircleOutline(const LONG *rel, WORD *count) {
     *count = 0;
     shape = AoiCreateShape(&d, 0, AOISHAPE_ELLIPSE);
     if (!shape) return 0;
-    *count = (WORD)AoiGetShapeInfo(shape, AOISHAPEINFO_COUNT, 0);
-    points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)*count * sizeof(POINT));
+    n = AoiGetShapeInfo(shape, AOISHAPEINFO_COUNT, 0);
+    if (n > 0 && n <= PROFILE_MAX_VALUES)
+        points = (POINT *)MemAllocBlock(MEMBLOCK_ZEROINIT, (DWORD)n * sizeof(POINT));
     if (points) AoiGetShapeInfo(shape, AOISHAPEINFO_POINTS, points);
     AoiDestroyShape(shape);
-    if (!points) *count = 0;
+    *count = points ? (WORD)n : 0;
     return points;
 }
 
@@ -160,11 +163,20 @@ void ProfileRead(struct ProfileRecord *record) {
     SetCursor(previous);
 }
 
+/* Reads a polyline only when it gives exactly the samples the arrays were sized
+ * for: a polyline that ProfilePrepare refused (too many samples) stays unread
+ * instead of running past the end of the arrays. */
+static void ReadPolyline(HIMGREGION region, const POINT *points, WORD n, struct ProfileRecord *record) {
+    LONG count = 0, spare = 0;
+    if (PolySampleCount(region, points, n, &count, &spare) < 0 || count != record->sampleCount) return;
+    PolySampleRead(region, points, n, record->samples, (LONG)record->colorModel);
+}
+
 void ProfileReadCircle(HIMGREGION region, const LONG *relative, struct ProfileRecord *record) {
     WORD n;
     POINT *outline = ProfileCircleOutline(relative, &n);
     if (!outline) return;
-    PolySampleRead(region, outline, n, record->samples, (LONG)record->colorModel);
+    ReadPolyline(region, outline, n, record);
     MemFreeBlock(outline);
 }
 
@@ -185,7 +197,7 @@ void ProfileReadFreeform(HIMGREGION region, const LONG *relative, struct Profile
             points[i].y = record->freeformPoints[i].y - box[1];
         }
         /* No intensity calibration is set on this region. */
-        PolySampleRead(region, points, record->freeformCount, record->samples, (LONG)record->colorModel);
+        ReadPolyline(region, points, record->freeformCount, record);
         MemFreeBlock(points);
     }
     AoiFreeRegion(region);

@@ -81,11 +81,24 @@ Outcome playDataQuery(Context &context, const Statement &statement) {
 }
 
 // Any command code with up to four whole-number arguments; prints the result.
+// Where the plug-in takes a pointer the host hands over its own memory, as the
+// statements do, never the number written: the data query gets an output
+// buffer, LINEGEOMETRY the point list; the save, which takes a file name, is
+// refused.
 Outcome playModuleExec(Context &context, const Statement &statement) {
     if (Outcome missing = needPlugin(context, statement)) return missing;
     LONG_PTR args[4] = {0, 0, 0, 0};
     for (size_t i = 1; i < statement.args.size(); ++i) args[i - 1] = wholeArg(statement, i);
     const auto code = static_cast<WORD>(wholeArg(statement, 0));
+    if (code == 18100)
+        return fail("ModuleExec cannot hand a file name to code 18100: use VoProfSave(\"file\", flags)", 0);
+    DataQueryBuffer buffer;
+    if (code == 18160) args[2] = reinterpret_cast<LONG_PTR>(buffer.data());
+    if (code == 18120 && static_cast<WORD>(args[0]) == kLineGeometry) {
+        std::vector<POINT> &points = state().pointList;
+        args[2] = reinterpret_cast<LONG_PTR>(points.data());
+        args[3] = static_cast<LONG_PTR>(points.size());
+    }
     context.print(std::to_string(callPlugin(context, statement, code, args)));
     return std::nullopt;
 }
