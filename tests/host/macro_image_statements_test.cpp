@@ -3,6 +3,10 @@
 // with a window size, zoom or scroll origin that cannot be. What they do when
 // they work is shown by the end-to-end scripts (tests/scripts/host_*.mac).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "core/host_reset.h"
 #include "core/image_store.h"
@@ -50,11 +54,24 @@ TEST_F(MacroImageTest, PixelValuesMustFitTheClass) {
 
 TEST_F(MacroImageTest, WindowZoomAndScrollMustBePossible) {
     ASSERT_FALSE(play("ImgNew(64, 48, \"gray8\", \"ramp-x\")").error);
-    EXPECT_EQ(play("ImgZoom(0)").errorText(), "t.mac:1:9: the zoom must be a number above 0");
+    EXPECT_EQ(play("ImgZoom(0)").errorText(), "t.mac:1:9: the zoom must be a number from 0.001 to 1000");
     EXPECT_EQ(play("ImgScroll(64, 0)").errorText(),
               "t.mac:1:1: the scroll origin must be a pixel of the image");
-    EXPECT_EQ(play("ImgWindow(0, 10)").errorText(), "t.mac:1:1: the client area cannot be 0 x 10");
+    EXPECT_EQ(play("ImgWindow(0, 10)").errorText(),
+              "t.mac:1:11: 0 is out of range: this argument takes 1 to 32767");
     EXPECT_EQ(play("ImgSelect(999)").errorText(), "t.mac:1:11: no image 999 is open");
+    // Numbers past what a window coordinate or a zoom can be stop at the statement.
+    EXPECT_EQ(play("ImgZoom(1e300)").errorText(), "t.mac:1:9: the zoom must be a number from 0.001 to 1000");
+    EXPECT_EQ(play("MouseMove(2147483647, 5)").errorText(),
+              "t.mac:1:11: 2147483647 is out of range: this argument takes -32768 to 32767");
+    EXPECT_EQ(play("Drag(0, 0, 5, -40000)").errorText(),
+              "t.mac:1:15: -40000 is out of range: this argument takes -32768 to 32767");
+    // A named pipe is refused at once instead of blocking on the open.
+    const std::string fifo =
+        (std::filesystem::temp_directory_path() / ("vo_fifo_" + std::to_string(getpid()))).string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_NE(play("ImgOpen(\"" + fifo + "\")").errorText().find("not a regular file"), std::string::npos);
+    std::filesystem::remove(fifo);
     EXPECT_EQ(play("KeyDown(\"f13\")").errorText(), "t.mac:1:9: unknown key 'f13'");
     EXPECT_NE(play("ImgOpen(\"no/such.tif\")").errorText().find("t.mac:1:9: no/such.tif"), std::string::npos);
     EXPECT_NE(play("ImgNew(8, 4, \"gray9\", \"ramp-x\")").errorText().find("gray9"), std::string::npos);

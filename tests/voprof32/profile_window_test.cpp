@@ -105,6 +105,8 @@ TEST_F(ProfileWindowTest, CloseDestroysTheWindowAndFreesItsSlot) {
         {WM_WINDOWPOSCHANGED, kSent | kOptional, 0, 0, "DestroyWindow hides the window"},
         {WM_NCACTIVATE, kSent | kWParam | kOptional, FALSE, 0, "the activation passes on"},
         {WM_ACTIVATE, kSent | kWParam | kOptional, WA_INACTIVE, 0, "the activation passes on"},
+        {WM_WINDOWPOSCHANGING, kSent | kOptional, 0, 0, "the z-order change of the activation passing on"},
+        {WM_WINDOWPOSCHANGED, kSent | kOptional, 0, 0, "the z-order change of the activation passing on"},
         {WM_KILLFOCUS, kSent | kOptional, 0, 0, "the focus leaves"},
         {WM_DESTROY, kSent, 0, 0, "DestroyWindow"},
         {WM_NCDESTROY, kSent, 0, 0, "DestroyWindow"},

@@ -142,6 +142,9 @@ VOPROF_EXPORT LONG WINAPI InterfaceFunction(LONG_PTR a1, HWND host, LONG_PTR a3,
     record = NewRecord(host);
     if (!record) return 0;
     LoadProfileSettings(host, record);
+    /* A geometry the settings file names that does not exist opens as a line, the type it counts as. */
+    if (record->geometryCtlId < GEOMETRY_LINE || record->geometryCtlId > GEOMETRY_FREEFORM)
+        record->geometryCtlId = GEOMETRY_LINE;
     record->geometryType = record->geometryCtlId == GEOMETRY_CIRCLE     ? 1
                            : record->geometryCtlId == GEOMETRY_FREEFORM ? 2
                                                                         : 0;

@@ -74,9 +74,13 @@ ImageResult decodeImage(std::span<const uint8_t> bytes, const std::string &name,
 }
 
 ImageResult loadImage(const std::string &path, const DecodeLimits &limits) {
+    // Only regular files: opening a named pipe or a device would block or never end.
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored))
+    const std::filesystem::file_status status = std::filesystem::status(path, ignored);
+    if (std::filesystem::is_directory(status))
         return ImageResult::failure(named(path) + ": cannot be read: a directory");
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return ImageResult::failure(named(path) + ": cannot be read: not a regular file");
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return ImageResult::failure(named(path) + ": cannot be read: " + std::strerror(errno));
     const std::streamoff size = in.tellg();

@@ -17,6 +17,9 @@
 namespace host::macro {
 namespace {
 
+constexpr double kZoomMin = 0.001;
+constexpr double kZoomMax = 1000.0;
+
 Image *activeImage() {
     return images().find(activeImageId());
 }
@@ -126,6 +129,7 @@ Outcome imgClose(Context &, const Statement &) {
 }
 
 Outcome imgWindow(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, 1, kCoordinateMax)) return bad;
     HWND window = activeImageWindow();
     if (!window) return noImage();
     const long width = wholeArg(s, 0), height = wholeArg(s, 1);
@@ -138,7 +142,10 @@ Outcome imgWindow(Context &, const Statement &s) {
 Outcome imgZoom(Context &, const Statement &s) {
     HWND window = activeImageWindow();
     if (!window) return noImage();
-    if (!setZoom(window, numberArg(s, 0))) return fail("the zoom must be a number above 0", 0);
+    // Beyond these a pixel is smaller than a thousandth of a screen pixel or larger than the screen.
+    const double zoom = numberArg(s, 0);
+    if (!(zoom >= kZoomMin && zoom <= kZoomMax) || !setZoom(window, zoom))
+        return fail("the zoom must be a number from 0.001 to 1000", 0);
     return std::nullopt;
 }
 

@@ -33,6 +33,7 @@ void moveIfElsewhere(POINT p) {
 }
 
 Outcome mouseMove(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveMouseTo(onScreen(window, s, 0));
@@ -40,6 +41,7 @@ Outcome mouseMove(Context &, const Statement &s) {
 }
 
 Outcome mouseDown(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveIfElsewhere(onScreen(window, s, 0));
@@ -48,6 +50,7 @@ Outcome mouseDown(Context &, const Statement &s) {
 }
 
 Outcome mouseUp(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveIfElsewhere(onScreen(window, s, 0));
@@ -57,6 +60,7 @@ Outcome mouseUp(Context &, const Statement &s) {
 
 // As Windows delivers a double click: press, release, the double-click message, release.
 Outcome doubleClick(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     moveIfElsewhere(onScreen(window, s, 0));
@@ -69,6 +73,7 @@ Outcome doubleClick(Context &, const Statement &s) {
 }
 
 Outcome drag(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 4, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = activeImageWindow();
     if (!window) return noWindow();
     const POINT from = onScreen(window, s, 0), to = onScreen(window, s, 2);

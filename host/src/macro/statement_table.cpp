@@ -84,6 +84,22 @@ long wholeArg(const Statement &statement, size_t index) {
     return std::lround(statement.args.at(index).number);
 }
 
+Outcome argsInRange(const Statement &statement, size_t first, size_t count, long low, long high) {
+    for (size_t i = first; i < first + count && i < statement.args.size(); ++i) {
+        const double value = statement.args[i].number;
+        if (value < static_cast<double>(low) || value > static_cast<double>(high)) {
+            char text[96];
+            const bool whole = std::fabs(value) < 1e15 && value == std::floor(value);
+            std::snprintf(text, sizeof text,
+                          whole ? "%.0f is out of range: this argument takes %ld to %ld"
+                                : "%.9g is out of range: this argument takes %ld to %ld",
+                          value, low, high);
+            return fail(text, static_cast<int>(i));
+        }
+    }
+    return std::nullopt;
+}
+
 double numberArg(const Statement &statement, size_t index) {
     return statement.args.at(index).number;
 }

@@ -43,4 +43,13 @@ long wholeArg(const Statement &statement, size_t index);
 double numberArg(const Statement &statement, size_t index);
 const std::string &textArg(const Statement &statement, size_t index);
 
+// Window coordinates and sizes travel in 16 bits of a message parameter, so the
+// statements take them only in this range.
+constexpr long kCoordinateMin = -32768;
+constexpr long kCoordinateMax = 32767;
+
+// Fails naming the first of `count` whole-number arguments from `first` that
+// lies outside low..high.
+Outcome argsInRange(const Statement &statement, size_t first, size_t count, long low, long high);
+
 }  // namespace host::macro

@@ -41,6 +41,7 @@ Outcome profMove(Context &, const Statement &s) {
 }
 
 Outcome profSize(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, 1, kCoordinateMax)) return bad;
     HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     if (IsIconic(window) || IsZoomed(window)) return fail("a minimised or maximised window cannot be sized");
@@ -77,6 +78,7 @@ POINT clientOnScreen(HWND window, const Statement &s, size_t first) {
 }
 
 Outcome profClick(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 2, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     moveMouseTo(clientOnScreen(window, s, 0));
@@ -86,6 +88,7 @@ Outcome profClick(Context &, const Statement &s) {
 }
 
 Outcome profDrag(Context &, const Statement &s) {
+    if (Outcome bad = argsInRange(s, 0, 4, kCoordinateMin, kCoordinateMax)) return bad;
     HWND window = currentPluginWindow();
     if (!window) return noPluginWindow();
     dragOnScreen(clientOnScreen(window, s, 0), clientOnScreen(window, s, 2));
