@@ -52,6 +52,18 @@ TEST_F(SettingsTest, AnEmptyFileGivesTheDefaults) {
     EXPECT_EQ(saveOptions, 0);
 }
 
+TEST_F(SettingsTest, AGeometryThatDoesNotExistOpensAsALine) {
+    for (const char *value : {"5", "1015", "1019", "-1"}) {
+        write("ProfileType", value);
+        ProfileRecord *r = open();
+        ASSERT_NE(r, nullptr) << "ProfileType=" << value;
+        EXPECT_EQ(r->geometryCtlId, GEOMETRY_LINE) << value;
+        EXPECT_EQ(r->geometryType, 0) << value;
+        EXPECT_GT(r->sampleCount, 1) << value;
+        close(r);
+    }
+}
+
 TEST_F(SettingsTest, AClosingWindowWritesWhatTheNextOneReads) {
     ProfileRecord *r = open();
     r->thickFunction = 4, r->colorModel = 3, r->spatialCalOn = 0, r->fullScale = 0;
