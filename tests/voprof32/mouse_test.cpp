@@ -278,7 +278,7 @@ TEST_F(MouseTest, RandomEventSequencesKeepTheGeometryOnTheImage) {
     for (WORD type : {GEOMETRY_LINE, GEOMETRY_CIRCLE, GEOMETRY_FREEFORM}) {
         SendMessageA(r->profileWnd, WM_COMMAND, type, 0);
         for (WORD thick = 0; thick < (type == GEOMETRY_LINE ? 3 : 1); ++thick) {
-            if (type == GEOMETRY_LINE) SendMessageA(r->profileWnd, WM_COMMAND, 1303 + thick, 0);
+            if (type == GEOMETRY_LINE) SendMessageA(r->profileWnd, WM_COMMAND, IDM_NORMAL + thick, 0);
             for (int i = 0; i < 400; ++i) {
                 UINT message = kMessages[next(8)];
                 plat::setModifierState(next(4) == 0, false);

@@ -17,6 +17,7 @@
 #include "frame/resource_strings.h"
 #include "frame/settings.h"
 #include "host/host_services.h"
+#include "overlay/geometry.h"
 #include "overlay/overlay.h"
 #include "sampling/profile_prepare.h"
 #include "sampling/profile_sampling.h"
@@ -157,6 +158,9 @@ VOPROF_EXPORT LONG WINAPI InterfaceFunction(LONG_PTR a1, HWND host, LONG_PTR a3,
     ChooseDefaultLine(record);
     if (record->geometryCtlId != GEOMETRY_FREEFORM) {
         LONG proposed[4] = {lastGeometry[0], lastGeometry[1], lastGeometry[2], lastGeometry[3]};
+        /* A band (thick mode from the settings) is held with its corners in order; the last line
+         * may run in any direction. */
+        if (record->thickMode != 0) NormaliseRect(proposed);
         if (!ProfilePrepare(record, proposed)) {
             ReleaseRecord(record);
             return 0;

@@ -134,7 +134,8 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
                 SetThickMode(record->profileWnd, record, (WORD)value);
                 return 0;
             }
-            if (record->thickFunction == value) return 0;
+            /* Values that are neither a thick mode nor a thick function change nothing. */
+            if (record->thickFunction == value || value > 4) return 0;
             record->thickFunction = (WORD)value;
             ProfileRead(record);
             Replot(record, 1);
@@ -167,7 +168,7 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
             SetGeometryType(record->profileWnd, record, (WORD)value);
             return 0;
         case ATTR_STATISTICS:
-            SetStatsMode(record->profileWnd, record, (WORD)value);
+            if (value <= 2) SetStatsMode(record->profileWnd, record, (WORD)value);
             return 0;
         case ATTR_COLORMODEL:
         case ATTR_SCAL:

@@ -78,8 +78,9 @@ int ProfilePrepare(struct ProfileRecord *record, LONG *proposedGeometry) {
         if (count <= 1) return 0;
     }
     /* Loops over a profile count in 16 bits: a geometry with more samples,
-     * or more values over all channels, is refused rather than wrapped. */
-    if (count < 0 || count > PROFILE_MAX_VALUES || (DWORD)count * record->channelCount > PROFILE_MAX_VALUES)
+     * or more values over all channels, is refused rather than wrapped. A band
+     * needs one column or row at least: with none the range markers would wrap. */
+    if (count < 1 || count > PROFILE_MAX_VALUES || (DWORD)count * record->channelCount > PROFILE_MAX_VALUES)
         return 0;
     values = (DWORD)count * record->channelCount;
 

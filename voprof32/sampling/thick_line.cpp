@@ -5,6 +5,7 @@
  * into the profile's own samples; the only extra memory is the sums.
  */
 #include <math.h>
+#include <stdlib.h>
 #include <string.h>
 
 #include <binsum32.h>
@@ -18,6 +19,10 @@ static void ReadBand(HIMGREGION region, struct ProfileRecord *record, const LONG
     WORD n = (WORD)(record->sampleCount * record->channelCount), k;
     double *sums;
     LONG first = vertical ? relative[0] : relative[1], last = vertical ? relative[2] : relative[3], at;
+    LONG along = vertical ? labs(relative[3] - relative[1]) + 1 : labs(relative[2] - relative[0]) + 1;
+    /* Only a band the arrays were sized for is read: a geometry that ProfilePrepare refused (an
+     * edge dragged across the other, a band longer than a profile) would run past them. */
+    if (along != record->sampleCount || last < first || count < 1.0) return;
     memset(record->samples, 0, (size_t)n * sizeof(double));
     sums = (double *)MemAllocBlock(MEMBLOCK_MOVEABLE, (DWORD)n * 16);
     if (!sums) return;

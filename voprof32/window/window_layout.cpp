@@ -62,6 +62,8 @@ static void DrawChartMarkers(HWND window, struct ProfileRecord *record) {
 void SetStatsMode(HWND window, struct ProfileRecord *record, WORD mode) {
     WORD old = record->statsMode;
     int id;
+    /* A mode from an edited settings file that does not exist shows range/area, the default. */
+    if (mode > 2) mode = 2;
     record->statsMode = mode;
     statsModeDefault = mode;
     ShowWindow(GetDlgItem(window, IDC_CHANNEL),
