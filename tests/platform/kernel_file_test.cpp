@@ -9,21 +9,16 @@
 
 #include <windows.h>
 
+#include "support/scratch_dir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-class FileTest : public testing::Test {
+class FileTest : public testing_support::ScratchDirTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vo_file_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    FileTest() : ScratchDirTest("vo_file_") {}
     std::string path(const char *name) const { return (dir_ / name).string(); }
-
-    fs::path dir_;
 };
 
 constexpr UINT kReadError = static_cast<UINT>(HFILE_ERROR);

@@ -12,19 +12,19 @@
 #include <platform/files.h>
 #include <windows.h>
 
+#include "support/scratch_dir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-class IniTest : public testing::Test {
+class IniTest : public testing_support::ScratchDirTest {
 protected:
+    IniTest() : ScratchDirTest("vo_ini_") {}
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vo_ini_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
+        ScratchDirTest::SetUp();
         path_ = (dir_ / "test.ini").string();
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     void writeFile(const std::string &bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
     std::string readFile() const {
@@ -46,7 +46,6 @@ protected:
         return std::string(buf, size);
     }
 
-    fs::path dir_;
     std::string path_;
 };
 

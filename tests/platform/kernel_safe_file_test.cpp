@@ -20,19 +20,15 @@
 #include <platform/files.h>
 #include <windows.h>
 
+#include "support/scratch_dir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-class SafeFileTest : public testing::Test {
+class SafeFileTest : public testing_support::ScratchDirTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("vo_safe_" + std::to_string(::getpid()) + "_" +
-                                            testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    SafeFileTest() : ScratchDirTest("vo_safe_") {}
 
     std::string path(const std::string &name) const { return (dir_ / name).string(); }
     static void put(const std::string &file, const std::string &bytes) {
@@ -46,8 +42,6 @@ protected:
     size_t entries() const {
         return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
     }
-
-    fs::path dir_;
 };
 
 // Runs `call` in a child whose files may not grow past `limit` bytes (the

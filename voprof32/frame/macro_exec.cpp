@@ -155,7 +155,7 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
             Replot(record, 0);
             return 0;
         case ATTR_CHANNEL1:
-        case ATTR_CHANNEL1 + 1:
+        case ATTR_CHANNEL2:
         case ATTR_CHANNEL3:
             if (record->livePlots[attribute - ATTR_CHANNEL1])
                 PlotAttr(record->livePlots[attribute - ATTR_CHANNEL1], CHARTATTR_SET | PLOTATTR_SHOWN, value,
