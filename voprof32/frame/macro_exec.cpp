@@ -8,8 +8,11 @@
 
 #include <chartw32.h>
 #include <roikit32.h>
+#include <tablew32.h>
 
 #include "chart/profile_chart.h"
+#include "export/clipboard_export.h"
+#include "export/data_file.h"
 #include "frame/exports.h"
 #include "frame/macro_codes.h"
 #include "frame/profile_record.h"
@@ -24,6 +27,7 @@
 #include "window/geometry_commands.h"
 #include "window/profile_view.h"
 #include "window/reference_freeze.h"
+#include "window/view_options.h"
 #include "window/window_layout.h"
 
 #define ARG(i) ((LONG)args[i])
@@ -170,14 +174,49 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
         case ATTR_STATISTICS:
             if (value <= 2) SetStatsMode(record->profileWnd, record, (WORD)value);
             return 0;
-        case ATTR_COLORMODEL:
-        case ATTR_SCAL:
-        case ATTR_ICAL:
         case ATTR_GRID:
-            return -5; /* colour model, calibrations and the table come with their menu commands */
+            ProfileSwitchTable(record->profileWnd, record, value != 0);
+            return 0;
+        case ATTR_COLORMODEL:
+            SetColorModel(record->profileWnd, record, (DWORD)value + 1);
+            return 0;
+        case ATTR_SCAL:
+            SetSpatialCal(record->profileWnd, record, (DWORD)value);
+            return 0;
+        case ATTR_ICAL:
+            SetIntensityCal(record->profileWnd, record, (DWORD)value);
+            return 0;
         default:
             return 0;
     }
+}
+
+/* The menu command that saves with these flags through the Save dialog. */
+static WORD SaveCommand(WORD flags) {
+    if (flags & S_DATA) return (flags & S_APPEND) ? IDM_APPEND_DATA : IDM_DATA_TO_FILE;
+    return (flags & S_APPEND) ? IDM_APPEND_STATS : IDM_STATS_TO_FILE;
+}
+
+/* The clipboard and the spreadsheet link take data; a file takes data unless
+ * the flags ask for statistics (or say not to add the data bit). */
+static LONG SaveProfile(HWND host, struct ProfileRecord *record, const char *path, WORD flags,
+                        int interactive) {
+    if (flags & (S_CLIPBOARD | S_DDE)) {
+        ProfileDataToClipboard(record->profileWnd, record, flags);
+        if (flags & S_DDE) TableDdeSend();
+        return 0;
+    }
+    if (!(flags & (S_STATS | S_NODEFAULT))) flags |= S_DATA;
+    if (interactive) {
+        SendMessageA(record->profileWnd, WM_COMMAND, SaveCommand(flags), 0);
+        return 0;
+    }
+    if (!path) return 0;
+    if (flags & S_DATA)
+        ProfileSaveData(host, path, record, flags);
+    else
+        ProfileSaveStats(host, path, record, flags);
+    return 0;
 }
 
 VOPROF_EXPORT LONG WINAPI MacroExecFunction(HWND host, WORD code, LONG_PTR *args, LONG *extra) {
@@ -215,6 +254,8 @@ VOPROF_EXPORT LONG WINAPI MacroExecFunction(HWND host, WORD code, LONG_PTR *args
         case PROFCMD_RESTORE:
             ShowWindow(record->profileWnd, SW_RESTORE);
             return 0;
+        case PROFCMD_SAVE:
+            return SaveProfile(host, record, (const char *)args[1], (WORD)ARG16(2), interactive);
         case PROFCMD_SELECT: {
             LONG slot = ARG16(1);
             if (slot >= PROFILE_SLOTS) return -7;

@@ -1,10 +1,14 @@
 /*
  * The end of the update chain: after a new reading the chart control is
  * invalidated (it asks the data callback for the points when it paints) and
- * the statistics column is filled again.
+ * the statistics column is filled again. While the table is shown over the
+ * chart, the table is rebuilt instead.
  */
 #include "window/profile_view.h"
 
+#include <tablew32.h>
+
+#include "export/table_view.h"
 #include "frame/profile_record.h"
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
@@ -12,8 +16,12 @@
 
 void RefreshProfileView(HWND window, int rebuild) {
     struct ProfileRecord *record = ProfileFromWindow(window);
-    (void)rebuild; /* the table view, rebuilt here when shown, comes with the table work */
-    if (!record || record->tableOn) return;
+    if (!record) return;
+    if (record->tableOn) {
+        /* The table shows a copy of the samples: only a rebuild brings new ones. */
+        if (rebuild) ProfileShowTable(window, record);
+        return;
+    }
     InvalidateRect(GetDlgItem(window, IDC_CHART), 0, FALSE);
     InvalidateRect(window, 0, FALSE);
 }
@@ -23,4 +31,15 @@ void ProfileReadAndShow(struct ProfileRecord *record) {
     ProfileStatistics(record);
     RefreshProfileView(record->profileWnd, 1);
     ProfileShowStats(record->profileWnd);
+}
+
+void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on) {
+    if (on && !record->tableOn) {
+        record->tableOn = 1;
+        ProfileShowTable(window, record);
+    } else if (!on && record->tableOn) {
+        record->tableOn = 0;
+        TableClose(GetDlgItem(window, IDC_CHART));
+        RefreshProfileView(window, 0);
+    }
 }

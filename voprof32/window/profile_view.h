@@ -10,5 +10,7 @@ struct ProfileRecord;
 void RefreshProfileView(HWND window, int rebuild);
 /* Reads the profile again and shows it: statistics, chart or table, statistics column. */
 void ProfileReadAndShow(struct ProfileRecord *record);
+/* The table over the chart on or off; nothing when it already is. */
+void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on);
 
 #endif /* VOPROF32_WINDOW_PROFILE_VIEW_H */

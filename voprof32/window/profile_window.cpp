@@ -22,9 +22,11 @@
 #include "sampling/profile_sampling.h"
 #include "sampling/statistics.h"
 #include "sampling/stats_display.h"
+#include "window/file_commands.h"
 #include "window/geometry_commands.h"
 #include "window/profile_view.h"
 #include "window/range_marker_drag.h"
+#include "window/view_options.h"
 #include "window/window_layout.h"
 
 static void SetCaption(HWND window) {
@@ -164,11 +166,16 @@ VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPA
             return OnProfileKey(message, wParam, lParam);
         case WM_CTLCOLORSTATIC:
             return OnChartColour(window, (HDC)wParam, (HWND)lParam);
-        case WM_COMMAND:
+        case WM_COMMAND: {
+            INT_PTR result;
             record = ProfileFromWindow(window);
             if (!record) return 0;
+            result = OnFileCommand(window, record, LOWORD(wParam));
+            if (result) return result;
             return OnGeometryCommand(window, record, LOWORD(wParam)) ||
-                   OnStatsModeCommand(window, record, LOWORD(wParam));
+                   OnStatsModeCommand(window, record, LOWORD(wParam)) ||
+                   OnViewOptionCommand(window, record, LOWORD(wParam));
+        }
         case WM_CLOSE:
             DestroyWindow(window);
             return 1;
