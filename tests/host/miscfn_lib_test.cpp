@@ -46,8 +46,8 @@ TEST(MiscFnFiles, EachModeOpensAsDocumented) {
 }
 
 // A file written anew or appended to on a full disk (a forked child whose
-// files may not pass 100 bytes, SIGXFSZ ignored): the write fails and the
-// file keeps exactly its old bytes.
+// files may not pass 100 bytes, SIGXFSZ ignored): the write fails, closing
+// says so, and the file keeps exactly its old bytes.
 TEST(MiscFnFiles, AWriteThatFailsLeavesTheOldFile) {
     const UINT kModes[] = {FILEOPEN_WRITE | FILEOPEN_CREATE, FILEOPEN_WRITE};
     for (UINT mode : kModes) {
@@ -62,7 +62,7 @@ TEST(MiscFnFiles, AWriteThatFailsLeavesTheOldFile) {
             const std::string big(1000, 'n');
             const bool failed = FileWrite(f, big.data(), static_cast<LONG>(big.size())) == -1;
             const bool closeFailed = FileClose(f) == HFILE_ERROR;
-            _exit(failed && closeFailed == bool(mode & FILEOPEN_CREATE) ? 0 : 1);
+            _exit(failed && closeFailed ? 0 : 1);
         }
         int status = -1;
         waitpid(child, &status, 0);

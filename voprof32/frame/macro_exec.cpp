@@ -34,9 +34,7 @@
 #define ARG16(i) ((LONG)(WORD)args[i])
 
 static void Replot(struct ProfileRecord *record, int rebuild) {
-    ProfileStatistics(record);
-    RefreshProfileView(record->profileWnd, rebuild);
-    ProfileShowStats(record->profileWnd);
+    ProfileReplot(record->profileWnd, record, rebuild);
 }
 
 static LONG CreateProfile(HWND host, LONG *extra) {

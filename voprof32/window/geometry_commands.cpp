@@ -26,10 +26,7 @@
 #include "window/reference_freeze.h"
 
 static void Replot(HWND window, int rebuild) {
-    struct ProfileRecord *record = ProfileFromWindow(window);
-    ProfileStatistics(record);
-    RefreshProfileView(window, rebuild);
-    ProfileShowStats(window);
+    ProfileReplot(window, ProfileFromWindow(window), rebuild);
 }
 
 static void ZeroSamples(struct ProfileRecord *record) {

@@ -26,11 +26,15 @@ void RefreshProfileView(HWND window, int rebuild) {
     InvalidateRect(window, 0, FALSE);
 }
 
+void ProfileReplot(HWND window, struct ProfileRecord *record, int rebuild) {
+    ProfileStatistics(record);
+    RefreshProfileView(window, rebuild);
+    ProfileShowStats(window);
+}
+
 void ProfileReadAndShow(struct ProfileRecord *record) {
     ProfileRead(record);
-    ProfileStatistics(record);
-    RefreshProfileView(record->profileWnd, 1);
-    ProfileShowStats(record->profileWnd);
+    ProfileReplot(record->profileWnd, record, 1);
 }
 
 void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on) {

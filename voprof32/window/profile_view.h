@@ -9,6 +9,8 @@ struct ProfileRecord;
 /* Invalidates the chart control so that it asks for the points again. */
 void RefreshProfileView(HWND window, int rebuild);
 /* Reads the profile again and shows it: statistics, chart or table, statistics column. */
+/* Statistics, view and statistics column after a new reading. */
+void ProfileReplot(HWND window, struct ProfileRecord *record, int rebuild);
 void ProfileReadAndShow(struct ProfileRecord *record);
 /* The table over the chart on or off; nothing when it already is. */
 void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on);

@@ -24,6 +24,7 @@
 #include "sampling/stats_display.h"
 #include "window/file_commands.h"
 #include "window/geometry_commands.h"
+#include "window/menu_state.h"
 #include "window/profile_view.h"
 #include "window/range_marker_drag.h"
 #include "window/view_options.h"
@@ -164,6 +165,8 @@ VOPROF_EXPORT INT_PTR CALLBACK ProfileMainDlgProc(HWND window, UINT message, WPA
         case WM_KEYDOWN:
         case WM_KEYUP:
             return OnProfileKey(message, wParam, lParam);
+        case WM_INITMENUPOPUP:
+            return UpdateProfileMenu(window, message, (HMENU)wParam, lParam);
         case WM_CTLCOLORSTATIC:
             return OnChartColour(window, (HDC)wParam, (HWND)lParam);
         case WM_COMMAND: {

@@ -4,6 +4,7 @@
 // runs interactively.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,10 @@ struct HostState {
     HWND activePluginWindow = nullptr;  // from QueryNoteActiveWindow
     std::vector<POINT> pointList;       // the macro language's point list (VoListPts / VoMorePts)
     LONG aoi[4] = {0, 0, 0, 0};         // the active image's area of interest (QueryImageAoi)
+    // The first file a plug-in could not write through the host's file
+    // library ("cannot write 'PATH': REASON"), which the plug-in's own result
+    // may not tell; the statement that caused it reports it.
+    std::optional<std::string> pluginFileFailure;
 };
 
 HostState &state();

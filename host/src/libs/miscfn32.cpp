@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <map>
+#include <optional>
 #include <string>
 
 #include <platform/files.h>
@@ -57,6 +59,18 @@ const char *className(host::ImageClass cls) {
     return "unknown";
 }
 
+// Files plug-ins have open for writing, by handle, so that a failure can name them.
+std::map<HFILE, std::string> &filesBeingWritten() {
+    static std::map<HFILE, std::string> files;
+    return files;
+}
+
+// Keeps the first failure until the statement that caused it reports it.
+void noteFailure(const std::string &path, int code) {
+    std::optional<std::string> &failure = host::state().pluginFileFailure;
+    if (!failure) failure = plat::FileError{path, code ? code : EIO}.message();
+}
+
 // "<unit> " with the blank, or "" for no unit.
 std::string unitWord(const char *unit) {
     return unit[0] ? std::string(unit) + " " : std::string();
@@ -72,11 +86,16 @@ HFILE WINAPI FileOpen(LPCSTR path, UINT mode) {
     if (!path) return HFILE_ERROR;
     if (mode & FILEOPEN_EXIST) return OpenFile(path, nullptr, OF_EXIST) == HFILE_ERROR ? HFILE_ERROR : 0;
     if (mode & FILEOPEN_DELETE) return DeleteFileA(path) ? 0 : HFILE_ERROR;
+    if (!(mode & (FILEOPEN_CREATE | FILEOPEN_WRITE))) return _lopen(path, OF_READ);
     // Files written through here keep the safe writer's guarantees: a new
     // file replaces the old one only when complete, an append rolls back.
-    if (mode & FILEOPEN_CREATE) return plat::openReplacement(path);
-    if (mode & FILEOPEN_WRITE) return plat::openForAppend(path);
-    return _lopen(path, OF_READ);
+    errno = 0;
+    HFILE file = (mode & FILEOPEN_CREATE) ? plat::openReplacement(path) : plat::openForAppend(path);
+    if (file == HFILE_ERROR)
+        noteFailure(path, errno);
+    else
+        filesBeingWritten()[file] = path;
+    return file;
 }
 
 // The number of bytes read, or -1.
@@ -88,11 +107,21 @@ LONG WINAPI FileRead(HFILE file, LPVOID buffer, LONG size) {
 // The number of bytes written, or -1. Writing nothing leaves the file as it is.
 LONG WINAPI FileWrite(HFILE file, LPCVOID buffer, LONG size) {
     if (size <= 0) return 0;
-    return static_cast<LONG>(_lwrite(file, static_cast<LPCSTR>(buffer), static_cast<UINT>(size)));
+    errno = 0;
+    auto written = static_cast<LONG>(_lwrite(file, static_cast<LPCSTR>(buffer), static_cast<UINT>(size)));
+    auto it = filesBeingWritten().find(file);
+    if (written == HFILE_ERROR && it != filesBeingWritten().end()) noteFailure(it->second, errno);
+    return written;
 }
 
 LONG WINAPI FileClose(HFILE file) {
-    return _lclose(file);
+    errno = 0;
+    LONG closed = _lclose(file);
+    auto it = filesBeingWritten().find(file);
+    if (it == filesBeingWritten().end()) return closed;
+    if (closed == HFILE_ERROR) noteFailure(it->second, errno);
+    filesBeingWritten().erase(it);
+    return closed;
 }
 
 // ---- Header lines ---------------------------------------------------------------------------

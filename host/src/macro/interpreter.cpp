@@ -8,6 +8,7 @@
 #include <platform/embed.h>
 #include <platform/files.h>
 
+#include "core/host_state.h"
 #include "macro/lexer.h"
 #include "macro/parser.h"
 #include "macro/statements.h"
@@ -77,9 +78,13 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
             // The settings a statement changes (the module saves a key at a
             // time) reach the disk once, as the statement ends.
             plat::ProfileWriteBatch settings;
+            state().pluginFileFailure.reset();
             outcome = findStatement(statement.name)->handler(context_, statement);
             plat::pumpMessages();
         }
+        // A file the plug-in could not write fails the statement that made it
+        // write, even where the plug-in's own result does not tell.
+        if (!outcome && state().pluginFileFailure) outcome = fail(*state().pluginFileFailure);
         if (outcome) return errorAt(scriptName, statement, *outcome);
     }
     return std::nullopt;

@@ -9,6 +9,7 @@ list(APPEND VO_HOST_SOURCES
   src/macro/interpreter.cpp
   src/macro/key_names.cpp
   src/macro/lexer.cpp
+  src/macro/menu_statements.cpp
   src/macro/module_statements.cpp
   src/macro/output_file.cpp
   src/macro/output_statements.cpp

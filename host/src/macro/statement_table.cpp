@@ -60,8 +60,8 @@ const StatementRow *findStatement(std::string_view name) {
 
 std::vector<const StatementRow *> allStatements() {
     std::vector<const StatementRow *> all;
-    for (auto group :
-         {imageStatements(), inputStatements(), outputStatements(), windowStatements(), moduleStatements()})
+    for (auto group : {imageStatements(), inputStatements(), outputStatements(), windowStatements(),
+                       moduleStatements(), menuStatements()})
         for (const StatementRow &row : group) all.push_back(&row);
     return all;
 }

@@ -30,6 +30,7 @@ std::span<const StatementRow> imageStatements();   // Img*, Cal*
 std::span<const StatementRow> inputStatements();   // mouse, keys, Shift
 std::span<const StatementRow> outputStatements();  // Echo, Snapshot, plug-in window, Save dialog, ...
 std::span<const StatementRow> moduleStatements();  // VoProf*, VoListPts, VoMorePts
+std::span<const StatementRow> menuStatements();    // the plug-in window's menu and plot order dialog
 std::span<const StatementRow> windowStatements();  // the plug-in window moved, sized, shown, clicked
 
 const StatementRow *findStatement(std::string_view name);

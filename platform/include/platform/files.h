@@ -43,7 +43,8 @@ std::optional<FileError> appendToFile(const std::string &path, std::string_view 
 // handle never closed leaves the old file (and its temporary file).
 HFILE openReplacement(const std::string &path);
 // An existing file open for writing: a write that fails cuts the file back
-// to its length at open, so a failed append leaves exactly the old bytes.
+// to its length at open, so a failed append leaves exactly the old bytes,
+// and _lclose then fails.
 HFILE openForAppend(const std::string &path);
 
 // While one lives, WritePrivateProfileStringA holds each changed INI file in

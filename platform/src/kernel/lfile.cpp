@@ -187,7 +187,15 @@ HFILE WINAPI _lclose(HFILE hFile) {
     if (!found) return HFILE_ERROR;
     OpenHandle handle = std::move(*found);
     files().handles.erase(hFile);
-    if (!handle.replacement) return ::close(handle.fd) == 0 ? 0 : HFILE_ERROR;
+    if (!handle.replacement) {
+        const bool closed = ::close(handle.fd) == 0;
+        // An append that failed was cut back: closing says it did not land.
+        if (handle.appendFrom && handle.writeFailed) {
+            SetLastError(plat::kErrorWriteFault);
+            return HFILE_ERROR;
+        }
+        return closed ? 0 : HFILE_ERROR;
+    }
     // A replacement with a failed write is dropped: the old file stays.
     if (handle.writeFailed) {
         plat::abandonReplacement(*handle.replacement);
