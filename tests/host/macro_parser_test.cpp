@@ -37,6 +37,7 @@ const ErrorCase kErrors[] = {
     {"  Echo(1) \x01", 11, "unexpected character 0x01"},
     {R"(VoListPts(Pts(1), ""))", 15, "the point list is Pts(0)"},
     {R"(VoListPts(Pts, ""))", 14, "expected '(' after 'Pts', found ','"},
+    {"VoProfLoad(? FileName )", 12, "unterminated '?' placeholder"},
 };
 
 TEST(MacroParserErrors, NameTheColumnAndTheReason) {
@@ -98,6 +99,17 @@ TEST(MacroParserArguments, StringsKeepBackslashesExceptBeforeQuoteAndBackslash) 
     EXPECT_EQ(args[2].text, R"(a\b)");
     EXPECT_EQ(args[3].text, "# no comment");
     EXPECT_EQ(args[4].kind, ArgKind::String);
+}
+
+// A recorded statement's "? FileName ?" stands for a value the user gives at playback.
+TEST(MacroParserArguments, PlaceholdersAreTheirTrimmedText) {
+    ParsedLine parsed = parseLine("VoProfLoad(? FileName ?, ? ?)", 1);
+    ASSERT_TRUE(parsed.statement.has_value());
+    const std::vector<Argument> &args = parsed.statement->args;
+    ASSERT_EQ(args.size(), 2u);
+    EXPECT_TRUE(args[0].kind == ArgKind::String && args[0].text == "FileName");
+    EXPECT_EQ(args[0].source, "? FileName ?");
+    EXPECT_TRUE(args[1].kind == ArgKind::String && args[1].text.empty());
 }
 
 TEST(MacroParserScripts, LinesEndInLfOrCrLfAndTheFirstErrorStops) {

@@ -66,6 +66,7 @@ Token Lexer::next() {
         (c == '-' && (isDigit(following) || (following == '.' && isDigit(afterThat)))))
         return readNumber();
     if (c == '"') return readString();
+    if (c == '?') return readPlaceholder();
     if (isNameStart(c)) return readName();
     const size_t start = pos_++;
     switch (c) {
@@ -137,6 +138,23 @@ Token Lexer::readString() {
     ++pos_;
     Token token = make(TokenKind::String, start, pos_);
     token.text = std::move(text);
+    return token;
+}
+
+// "? FileName ?": where a recorded statement leaves a value for the user to
+// give at playback; read as the text between the marks, blanks trimmed.
+Token Lexer::readPlaceholder() {
+    const size_t start = pos_++;
+    const size_t close = line_.find('?', pos_);
+    if (close == std::string_view::npos) {
+        pos_ = line_.size();
+        return fail(start, start + 1, "unterminated '?' placeholder");
+    }
+    std::string text(line_.substr(pos_, close - pos_));
+    pos_ = close + 1;
+    const size_t first = text.find_first_not_of(" \t"), last = text.find_last_not_of(" \t");
+    Token token = make(TokenKind::String, start, pos_);
+    token.text = first == std::string::npos ? std::string() : text.substr(first, last - first + 1);
     return token;
 }
 

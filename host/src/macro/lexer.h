@@ -36,6 +36,7 @@ public:
 private:
     Token readNumber();
     Token readString();
+    Token readPlaceholder();
     Token readName();
     Token make(TokenKind kind, size_t start, size_t end) const;
     Token fail(size_t start, size_t end, std::string message) const;

@@ -142,6 +142,13 @@ Outcome morePoints(Context &, const Statement &statement) {
     return std::nullopt;
 }
 
+// Statements the plug-in records for commands it has no macro code for (its
+// Load and Print menu commands): accepted so that a recorded session plays
+// back, and nothing is done.
+Outcome recordedOnly(Context &, const Statement &) {
+    return std::nullopt;
+}
+
 constexpr StatementRow kStatements[] = {
     {"VoProfCreate", "", "VoProfCreate()", playModuleStatement},
     {"VoProfDestroy", "", "VoProfDestroy()", playModuleStatement},
@@ -156,6 +163,8 @@ constexpr StatementRow kStatements[] = {
     {"VoProfSize", "ii", "VoProfSize(width, height)", playModuleStatement},
     {"VoProfUpdate", "", "VoProfUpdate()", playModuleStatement},
     {"VoProfGet", "i|ii", "VoProfGet(code[, argument])", playDataQuery},
+    {"VoProfLoad", "s", "VoProfLoad(? FileName ?) (recorded; does nothing)", recordedOnly},
+    {"VoProfPrint", "", "VoProfPrint() (recorded; does nothing)", recordedOnly},
     {"VoListPts", "ps", "VoListPts(Pts(0), \"x y x y ...\")", listPoints},
     {"VoMorePts", "s", "VoMorePts(\"x y x y ...\")", morePoints},
     {"ModuleExec", "i|ii|iii|iiii|iiiii", "ModuleExec(code[, a[, b[, c[, d]]]])", playModuleExec},
