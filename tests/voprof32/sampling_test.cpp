@@ -83,22 +83,80 @@ TEST_F(ModuleTest, FreeformPolylinesFollowTheirVertices) {
     EXPECT_FALSE(ProfilePrepare(r, proposed)) << "one vertex is refused";
 }
 
-TEST_F(ModuleTest, BandsAverageOrDeviateAcrossTheirWidth) {
-    HWND w = openImage(20, 20, "gray8", "const:10");
+// Bands on a formula image against a direct computation over the same pixels:
+// odd and even widths, bands touching the image's borders, both directions,
+// both functions, each channel of a colour image on its own.
+struct BandCase {
+    WORD mode;  // 1: one sample per column, averaged down the rows; 2: per row, across the columns
+    LONG x1, y1, x2, y2;
+};
+
+constexpr BandCase kBands[] = {
+    {1, 3, 4, 12, 6}, {1, 0, 0, 23, 1}, {1, 20, 15, 23, 17}, {1, 5, 9, 5, 9},
+    {2, 3, 4, 6, 14}, {2, 0, 0, 1, 17}, {2, 22, 2, 23, 17},  {2, 7, 7, 7, 7},
+};
+
+// The pixel a formula image holds at (x, y), channel c (c = 0 for gray).
+int formula(int x, int y, int c) {
+    return (x * 7 + y * y * 3 + c * 50) % 251;
+}
+
+std::vector<double> directBand(const BandCase &b, int c, WORD function) {
+    std::vector<double> out;
+    const bool perColumn = b.mode == 1;
+    for (LONG i = perColumn ? b.x1 : b.y1; i <= (perColumn ? b.x2 : b.y2); ++i) {
+        double sum = 0, squares = 0, count = 0;
+        for (LONG j = perColumn ? b.y1 : b.x1; j <= (perColumn ? b.y2 : b.x2); ++j) {
+            const double v = perColumn ? formula(static_cast<int>(i), static_cast<int>(j), c)
+                                       : formula(static_cast<int>(j), static_cast<int>(i), c);
+            sum += v, squares += v * v, ++count;
+        }
+        const double mean = sum / count;
+        out.push_back(function == 3 ? mean : std::sqrt(squares / count - mean * mean));
+    }
+    return out;
+}
+
+TEST_F(ModuleTest, BandsMatchADirectComputationOverTheirPixels) {
+    for (const char *kind : {"gray8", "rgb"}) {
+        HWND w = openImage(24, 18, kind, "ramp-x");
+        host::Image *image = host::images().find(host::imageOfWindow(w));
+        const int channels = std::string(kind) == "rgb" ? 3 : 1;
+        for (int y = 0; y < 18; ++y)
+            for (int x = 0; x < 24; ++x)
+                for (int c = 0; c < channels; ++c)
+                    (channels == 3 ? image->rgb[(y * 24 + x) * 3 + c] : image->gray8[y * 24 + x]) =
+                        static_cast<uint8_t>(formula(x, y, c));
+        ProfileRecord *r = createProfile();
+        for (const BandCase &b : kBands) {
+            for (WORD function : {WORD(3), WORD(4)}) {
+                SCOPED_TRACE(testing::Message()
+                             << kind << " mode " << b.mode << " band " << b.x1 << "," << b.y1 << "-" << b.x2
+                             << "," << b.y2 << " function " << function);
+                r->thickMode = b.mode;
+                r->thickFunction = function;
+                ASSERT_TRUE(moveTo(r, b.x1, b.y1, b.x2, b.y2));
+                for (int c = 0; c < channels; ++c) {
+                    const std::vector<double> got = channel(r, c), want = directBand(b, c, function);
+                    ASSERT_EQ(got.size(), want.size());
+                    for (size_t i = 0; i < got.size(); ++i)
+                        EXPECT_NEAR(got[i], want[i], 1e-9) << "sample " << i;
+                }
+            }
+        }
+        SendMessageA(r->profileWnd, WM_CLOSE, 0, 0);
+    }
+}
+
+// A band of equal values deviates by exactly 0, also where rounding makes the
+// mean of the squares fall just below the square of the mean.
+TEST_F(ModuleTest, AConstantBandDeviatesByZero) {
+    openImage(20, 20, "float", "const:0.1");
     ProfileRecord *r = createProfile();
-    int id = host::imageOfWindow(w);
-    host::Image *image = host::images().find(id);
-    for (int x = 0; x < 20; ++x) image->gray8[static_cast<size_t>(5) * 20 + x] = 20;
     r->thickMode = 1;
-    ASSERT_TRUE(moveTo(r, 2, 4, 11, 5));
-    EXPECT_EQ(r->sampleCount, 10) << "one sample per column";
-    EXPECT_EQ(channel(r, 0), std::vector<double>(10, 15.0));
     r->thickFunction = 4;
-    ProfileRead(r);
-    EXPECT_EQ(channel(r, 0), std::vector<double>(10, 5.0));
-    r->thickMode = 2;
-    ASSERT_TRUE(moveTo(r, 2, 4, 11, 5));
-    EXPECT_EQ(r->sampleCount, 2) << "one sample per row";
+    ASSERT_TRUE(moveTo(r, 2, 3, 17, 9));
+    EXPECT_EQ(channel(r, 0), std::vector<double>(16, 0.0));
 }
 
 TEST_F(ModuleTest, ReferenceSubtractsAndWidensTheRange) {
