@@ -39,7 +39,13 @@ static char *ExportNumber(double value, char *out) {
     return FormatNumber(value, out, 9 + exportNumberFlags);
 }
 
-static void CopyUnit(const char *unit, char *out, size_t size) {
+/* The calibration's unit when it was found, else the string `fallback`. */
+static void UnitOrString(int found, char *unit, WORD fallback, char *out, size_t size) {
+    if (!found) {
+        CopyResString(fallback, out, size);
+        return;
+    }
+    unit[CAL_UNIT_TEXT_MAX - 1] = 0;
     strncpy(out, unit, size - 1);
     out[size - 1] = 0;
 }
@@ -47,23 +53,14 @@ static void CopyUnit(const char *unit, char *out, size_t size) {
 void ProfileDistanceUnit(struct ProfileRecord *record, WORD fallback, char *out, size_t size) {
     HSPATIALCAL cal = record->spatialCalOn == 1 ? CalGetSpatial(record->imageId) : 0;
     char unit[CAL_UNIT_TEXT_MAX] = "";
-    if (cal && CalSpatialValue(cal, CALSPATIAL_UNIT, 0, 0, unit) >= 0) {
-        unit[CAL_UNIT_TEXT_MAX - 1] = 0;
-        CopyUnit(unit, out, size);
-    } else {
-        CopyResString(fallback, out, size);
-    }
+    UnitOrString(cal && CalSpatialValue(cal, CALSPATIAL_UNIT, 0, 0, unit) >= 0, unit, fallback, out, size);
 }
 
 void ProfileValueUnit(struct ProfileRecord *record, char *out, size_t size) {
     HINTENSITYCAL cal = record->intensityCalOn == 1 ? CalGetIntensity(record->imageId) : 0;
     char unit[CAL_UNIT_TEXT_MAX] = "";
-    if (cal && CalIntensityValue(cal, CALINTENSITY_UNIT, 0, 0, unit) >= 0) {
-        unit[CAL_UNIT_TEXT_MAX - 1] = 0;
-        CopyUnit(unit, out, size);
-    } else {
-        CopyResString(IDS_GRAY_LEVEL, out, size);
-    }
+    UnitOrString(cal && CalIntensityValue(cal, CALINTENSITY_UNIT, 0, 0, unit) >= 0, unit, IDS_GRAY_LEVEL, out,
+                 size);
 }
 
 void ProfileWriteHeader(HFILE file, struct ProfileRecord *record, const char *title) {
