@@ -5,6 +5,7 @@ list(APPEND VO_HOST_SOURCES
   src/chart/chart_api.cpp
   src/chart/chart_attr.cpp
   src/chart/chart_axes.cpp
+  src/chart/chart_canvas_gdi.cpp
   src/chart/chart_content.cpp
   src/chart/chart_fonts.cpp
   src/chart/chart_layout.cpp
@@ -13,6 +14,7 @@ list(APPEND VO_HOST_SOURCES
   src/chart/chart_picture.cpp
   src/chart/chart_plot_lines.cpp
   src/chart/chart_store.cpp
+  src/chart/chart_svg.cpp
   src/chart/chart_ticks.cpp
   src/chart/plot_attr.cpp
   src/chart/plot_data.cpp
