@@ -1,7 +1,7 @@
 // The host's own state that its window protocol, libraries and macro
 // language share: the host window, the INI file, the client hooks, the macro
-// recorder, the status line and prompt, and whether a played-back command
-// runs interactively.
+// recorder, the status line and prompt, whether a played-back command
+// runs interactively, and what the session sent to the spreadsheet.
 #pragma once
 
 #include <string>
@@ -18,6 +18,12 @@ struct HookEntry {
     ClientHookProc proc;
 };
 
+// One send of the spreadsheet link: the sheet's name and the text sent.
+struct SentSheet {
+    std::string name;
+    std::string text;
+};
+
 struct HostState {
     HWND hostWindow = nullptr;
     std::string iniPath;
@@ -30,6 +36,7 @@ struct HostState {
     HWND activePluginWindow = nullptr;  // from QueryNoteActiveWindow
     std::vector<POINT> pointList;       // the macro language's point list (VoListPts / VoMorePts)
     LONG aoi[4] = {0, 0, 0, 0};         // the active image's area of interest (QueryImageAoi)
+    std::vector<SentSheet> sentSheets;  // the spreadsheet link's sheets of the session, in order
 };
 
 HostState &state();
