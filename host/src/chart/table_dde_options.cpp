@@ -2,11 +2,16 @@
 // dialog of the platform built from a template in code: the workbook's path,
 // "Open the workbook after each send", OK and Cancel. OK saves the choices
 // in the host's settings; an empty path keeps the dialog open with a beep.
+// A script answers it headless (DdeOptionsDialog) as a hand would: the path
+// typed, the box clicked when its state differs, OK.
 #include <tablew32.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "chart/dde_settings.h"
+#include "core/host_state.h"
 #include "internal/dialog.h"
 
 namespace {
@@ -93,7 +98,17 @@ void WINAPI TableDdeOptions(HWND host) {
     HWND owner = host;
     while (owner && (GetWindowLongA(owner, GWL_STYLE) & WS_CHILD)) owner = GetParent(owner);
     HWND dialog = plat::createDialogIndirect(nullptr, optionsTemplate(), owner, optionsProc, 0);
-    if (dialog) plat::runModalDialog(dialog, owner);
+    if (!dialog) return;
+    if (std::optional<std::pair<std::string, bool>> answer =
+            std::exchange(host::state().ddeOptionsAnswer, {})) {
+        ShowWindow(dialog, SW_SHOWNORMAL);
+        SetDlgItemTextA(dialog, kWorkbookEditId, answer->first.c_str());
+        HWND box = GetDlgItem(dialog, kOpenAfterSendId);
+        if ((SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED) != answer->second)
+            SendMessageA(box, BM_CLICK, 0, 0);
+        SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    }
+    plat::runModalDialog(dialog, owner);
 }
 
 }  // extern "C"

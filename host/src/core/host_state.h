@@ -4,7 +4,9 @@
 // runs interactively, and what the session sent to the spreadsheet.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -37,6 +39,9 @@ struct HostState {
     std::vector<POINT> pointList;       // the macro language's point list (VoListPts / VoMorePts)
     LONG aoi[4] = {0, 0, 0, 0};         // the active image's area of interest (QueryImageAoi)
     std::vector<SentSheet> sentSheets;  // the spreadsheet link's sheets of the session, in order
+    // How the next options dialog of the spreadsheet link is answered (the
+    // workbook typed, the open box set, OK); none: it waits for a hand.
+    std::optional<std::pair<std::string, bool>> ddeOptionsAnswer;
 };
 
 HostState &state();

@@ -1,7 +1,7 @@
 // What a script sees and says: Echo, snapshots, the clipboard, the current
 // plug-in window (commands, control texts, its table), how the next Save
-// dialog is answered and which of its check boxes are set, and the host commands that involve the plug-in
-// (LineProfile, Report, CloseProfiles, Interactive).
+// dialog and the spreadsheet link's options dialog are answered, and the host commands that involve the
+// plug-in (LineProfile, Report, CloseProfiles, Interactive).
 #include <cctype>
 #include <filesystem>
 
@@ -132,6 +132,16 @@ Outcome saveDialogOption(Context &context, const Statement &s) {
     return std::nullopt;
 }
 
+// The next options dialog of the spreadsheet link: the workbook typed, the
+// open box set, then OK.
+Outcome ddeOptionsDialog(Context &, const Statement &s) {
+    const long open = wholeArg(s, 1);
+    if (open != 0 && open != 1) return fail("a check box is set with 0 or 1", 1);
+    if (textArg(s, 0).empty()) return fail("the workbook's path is empty", 0);
+    state().ddeOptionsAnswer.emplace(textArg(s, 0), open == 1);
+    return std::nullopt;
+}
+
 // A cell of the table shown in the current plug-in window, as the table shows it.
 Outcome tableText(Context &context, const Statement &s) {
     HWND window = currentPluginWindow();
@@ -191,6 +201,7 @@ constexpr StatementRow kStatements[] = {
     {"SaveDialogOption", "si", "SaveDialogOption(\"Header\" or \"Legend\" or \"X-Axis\", 1 or 0)",
      saveDialogOption},
     {"TableText", "ii", "TableText(row, column)", tableText},
+    {"DdeOptionsDialog", "si", "DdeOptionsDialog(\"workbook.xlsx\", open 1 or 0)", ddeOptionsDialog},
     {"LineProfile", "", "LineProfile()", lineProfile},
     {"Report", "s", "Report(\"folder\")", report},
     {"CloseProfiles", "", "CloseProfiles()", closeProfiles},

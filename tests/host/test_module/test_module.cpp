@@ -9,10 +9,11 @@
 //   a left press and records "VoProfLineMove(...)" from press to release in
 //   image pixels; closing all profiles closes the window and removes the hook.
 // - The window shows "command <id>" for a WM_COMMAND and copies it to the clipboard;
-//   three commands use the host's controls instead: 1312 shows a 2 x 4 table
+//   four commands use the host's controls instead: 1312 shows a 2 x 4 table
 //   over control 101, 1314 copies a chart of one plot (its points logged) to
 //   the clipboard, 1108 puts the file send<N>.txt on the clipboard (N counts
-//   the sends from 1) and sends it to the spreadsheet.
+//   the sends from 1) and sends it to the spreadsheet, 1109 opens the
+//   spreadsheet link's options dialog.
 // - MacroExecFunction (left out with VO_TEST_MODULE_WITHOUT_MACRO_EXEC) logs
 //   code and arguments and answers as a profile module would: 18000 creates
 //   (0), -1000 without a profile, 18110 above 19 -7, 18160 fixed data, -5 unknown.
@@ -202,6 +203,9 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             copyChart(window);
         } else if (id == 1108) {
             sendToSpreadsheet(window);
+        } else if (id == 1109) {
+            TableDdeOptions(hostWindow);
+            logLine("options dialog closed");
         } else {
             char text[32];
             std::snprintf(text, sizeof text, "command %u", id);
