@@ -9,6 +9,8 @@
 #include <unistd.h>
 #include <xlsxwriter.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

@@ -10,7 +10,9 @@
 // keys once a click has given it the focus.
 #include "chart/table_window.h"
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 #include "chart/gdi_scope.h"
 #include "core/host_reset.h"
