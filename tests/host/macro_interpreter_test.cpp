@@ -14,6 +14,7 @@
 
 #include "core/host_reset.h"
 #include "core/host_state.h"
+#include "macro/clipboard_data.h"
 #include "macro/output_file.h"
 #include "macro_test_support.h"
 
@@ -185,6 +186,31 @@ TEST(MacroOutputStatements, TableTextPrintsACellOrSaysWhyNot) {
               "t.mac:4:1: the table has rows 0 to 1 and columns 0 to 2, not row 2, column 0");
     DestroyWindow(window);
     host::resetHost();
+}
+
+// ClipboardSave(".png") reads a CF_DIB: 24-bit rows padded to four bytes,
+// top-down or bottom-up; other layouts and short blocks are refused.
+TEST(MacroOutputStatements, PicturesFromTheClipboardKeepTheirRowsAndColours) {
+    auto dib = [](int bits, LONG height, const std::vector<uint8_t> &rows) {
+        BITMAPINFOHEADER h{sizeof h, 3, height, 1, static_cast<WORD>(bits), BI_RGB, 0, 0, 0, 0, 0};
+        std::string block(reinterpret_cast<const char *>(&h), sizeof h);
+        return block + std::string(rows.begin(), rows.end());
+    };
+    // Row A: blue, green, red; row B: white, black, grey; then the padding.
+    const std::vector<uint8_t> a = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0};
+    const std::vector<uint8_t> b = {255, 255, 255, 0, 0, 0, 128, 128, 128, 0, 0, 0};
+    std::vector<uint8_t> topDown = a, bottomUp = b;
+    topDown.insert(topDown.end(), b.begin(), b.end());
+    bottomUp.insert(bottomUp.end(), a.begin(), a.end());
+    const std::vector<uint32_t> expected = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF, 0x000000, 0x808080};
+    for (const std::string &block : {dib(24, -2, topDown), dib(24, 2, bottomUp)}) {
+        std::optional<plat::Image> image = host::macro::imageFromDib(block);
+        ASSERT_TRUE(image);
+        EXPECT_EQ(image->width, 3);
+        EXPECT_EQ(image->pixels, expected);
+    }
+    EXPECT_FALSE(host::macro::imageFromDib(dib(24, 2, a))) << "one row short";
+    EXPECT_FALSE(host::macro::imageFromDib(dib(8, 2, topDown))) << "a palette picture";
 }
 
 // The report command into a folder made for it: no item registered, an empty list.
