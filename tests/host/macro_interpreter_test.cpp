@@ -247,6 +247,7 @@ TEST(MacroOutputFiles, AFailedWriteSaysWhyAndLeavesTheFolder) {
         << "a temporary file was left";
     EXPECT_EQ(host::macro::writeTextFile(f + "/copy.txt", "text"),
               "cannot write '" + f + "/copy.txt': Is a directory");
+    host::resetHost();  // the image the script made, for the tests after this one
 }
 
 }  // namespace
