@@ -1412,6 +1412,8 @@ HANDLE WINAPI SetClipboardData(UINT uFormat, HANDLE hMem);
 HANDLE WINAPI GetClipboardData(UINT uFormat);
 BOOL WINAPI IsClipboardFormatAvailable(UINT format);
 HWND WINAPI GetClipboardOwner(void);
+UINT WINAPI RegisterClipboardFormatA(LPCSTR lpszFormat);
+int WINAPI GetClipboardFormatNameA(UINT format, LPSTR lpszFormatName, int cchMaxCount);
 
 /* Common dialogs */
 BOOL WINAPI GetSaveFileNameA(LPOPENFILENAMEA lpofn);

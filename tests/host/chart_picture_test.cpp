@@ -1,9 +1,15 @@
 // Drawing a chart: the plot area (0x15) follows the rectangle last drawn
-// into, and pictures are CF_DIB blocks of exactly what ChartDraw paints.
+// into, pictures are CF_DIB blocks of exactly what ChartDraw paints, and the
+// clipboard gets the SVG with the picture. (The SVG's drawing is checked
+// against its data and its rendering in exports_check.py.)
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
+#include "chart/chart_picture.h"
+#include "chart/chart_svg.h"
 #include "chart_test_support.h"
 
 using namespace chart_test;
@@ -90,7 +96,8 @@ TEST_F(ChartPictureTest, PictureIsABottomUpDibOfWhatChartDrawPaints) {
     EXPECT_EQ(ChartMakePicture(chart, nullptr, &empty), nullptr);
 }
 
-TEST_F(ChartPictureTest, CopyPutsThePictureAloneOnTheClipboard) {
+// The picture and the SVG replace whatever the clipboard held.
+TEST_F(ChartPictureTest, CopyPutsThePictureAndItsSvgOnTheClipboard) {
     RECT r{0, 0, 64, 32};
     OpenClipboard(nullptr);
     EmptyClipboard();
@@ -105,7 +112,24 @@ TEST_F(ChartPictureTest, CopyPutsThePictureAloneOnTheClipboard) {
     EXPECT_EQ(h->biWidth, 64);
     EXPECT_EQ(h->biHeight, 32);
     GlobalUnlock(GetClipboardData(CF_DIB));
+    HGLOBAL svg = GetClipboardData(host::svgClipboardFormat());
+    ASSERT_NE(svg, nullptr);
+    const std::string text(static_cast<const char *>(GlobalLock(svg)));
+    GlobalUnlock(svg);
     CloseClipboard();
+    EXPECT_EQ(text, host::chartSvg(chart, r));
+    EXPECT_NE(text.find("viewBox=\"0 0 64 32\""), std::string::npos);
+}
+
+// Chart texts are the module's 8-bit ANSI: markup is escaped, the upper half
+// becomes UTF-8, control characters go.
+TEST(ChartSvgText, IsSafeXmlInUtf8) {
+    const std::pair<std::string, std::string> kTexts[] = {
+        {"a<b & \"c\" 'd'>", "a&lt;b &amp; &quot;c&quot; &apos;d&apos;&gt;"},
+        {"\xB5m", "\xC2\xB5m"},
+        {"x\x01y\tz", "xyz"},
+    };
+    for (const auto &[text, xml] : kTexts) EXPECT_EQ(host::xmlText(text), xml) << text;
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // The interpreter: the whole script is checked before it runs (names,
 // argument counts and kinds, with file:line:column), a failing statement
-// stops it, the Save dialog is answered once per SaveDialog(), and a failed
-// write says which file and why.
+// stops it, the Save dialog is answered once per SaveDialog() with the check
+// boxes SaveDialogOption() asked for, TableText reads the shown table, and a
+// failed write says which file and why.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -9,8 +10,11 @@
 #include <fstream>
 #include <sstream>
 
+#include <tablew32.h>
+
 #include "core/host_reset.h"
 #include "core/host_state.h"
+#include "macro/clipboard_data.h"
 #include "macro/output_file.h"
 #include "macro_test_support.h"
 
@@ -91,6 +95,124 @@ TEST(MacroInterpreterSaveDialog, AnswersTheNextDialogOnce) {
     EXPECT_FALSE(GetSaveFileNameA(&ofn));
 }
 
+// A hook in the way of the module's: "Header" and "Legend" boxes (no
+// "X-Axis"), each click flipping its bit, as the module keeps its options.
+unsigned gHookOptions = 0;
+int gHookClicks = 0;
+
+UINT_PTR CALLBACK optionsHook(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    static const std::pair<int, const char *> kBoxes[] = {{1234, "Header"}, {1235, "Legend"}};
+    if (message == WM_INITDIALOG) {
+        RECT cancel{};
+        GetWindowRect(GetDlgItem(dialog, IDCANCEL), &cancel);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&cancel), 2);
+        int y = cancel.bottom + 4;
+        for (const auto &[id, text] : kBoxes) {
+            HWND box = CreateWindowExA(0, "button", text, WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX,
+                                       cancel.left, y, 80, 16, dialog,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+            SendMessageA(box, BM_SETCHECK, (gHookOptions >> (id - 1234)) & 1, 0);
+            y += 20;
+        }
+        return 1;
+    }
+    if (message == WM_COMMAND && (LOWORD(wParam) == 1234 || LOWORD(wParam) == 1235)) {
+        gHookOptions ^= 1u << (LOWORD(wParam) - 1234);
+        ++gHookClicks;
+        return 1;
+    }
+    return 0;
+}
+
+// Options set before the answer, clicking only boxes whose state differs; a
+// box the dialog lacks cancels it with a message for the script.
+TEST(MacroInterpreterSaveDialog, OptionsClickTheHooksBoxesBeforeTheAnswer) {
+    const struct {
+        unsigned before;
+        const char *script;
+        unsigned after;
+        int clicks;
+        bool accepted;
+        const char *error;
+    } kCases[] = {
+        {0b11, "SaveDialogOption(\"Legend\", 0)", 0b01, 1, true, ""},
+        {0b01, "SaveDialogOption(\"Header\", 1)\nSaveDialogOption(\"Legend\", 1)", 0b11, 1, true, ""},
+        {0b01, "SaveDialogOption(\"Legend\", 1)\nSaveDialogOption(\"Legend\", 0)", 0b01, 0, true, ""},
+        {0b00, "SaveDialogOption(\"X-Axis\", 1)", 0b00, 0, false,
+         "the Save dialog has no check box 'X-Axis' for SaveDialogOption"},
+    };
+    for (const auto &c : kCases) {
+        host::macro::Interpreter interpreter(host::macro::Context{});
+        gHookOptions = c.before;
+        gHookClicks = 0;
+        char file[MAX_PATH] = "";
+        OPENFILENAMEA ofn{};
+        ofn.lStructSize = sizeof ofn;
+        ofn.lpstrFile = file;
+        ofn.nMaxFile = sizeof file;
+        ofn.Flags = OFN_ENABLEHOOK;
+        ofn.lpfnHook = optionsHook;
+        ASSERT_FALSE(interpreter.run(std::string(c.script) + "\nSaveDialog(\"a.hst\")", "t.mac")) << c.script;
+        EXPECT_EQ(GetSaveFileNameA(&ofn) != FALSE, c.accepted) << c.script;
+        EXPECT_EQ(gHookOptions, c.after) << c.script;
+        EXPECT_EQ(gHookClicks, c.clicks) << c.script;
+        EXPECT_EQ(interpreter.context().saveDialogError.value_or(""), c.error) << c.script;
+        gHookClicks = 0;
+        interpreter.context().saveDialogError.reset();
+        GetSaveFileNameA(&ofn);  // the options were for one dialog only
+        EXPECT_EQ(gHookClicks, 0) << c.script;
+    }
+    EXPECT_EQ(play("SaveDialogOption(\"Footer\", 1)").errorText(),
+              "t.mac:1:18: a Save dialog option is \"Header\", \"Legend\" or \"X-Axis\", not 'Footer'");
+}
+
+// TableText reads the table over a control of the current plug-in window.
+TEST(MacroOutputStatements, TableTextPrintsACellOrSaysWhyNot) {
+    host::resetHost();
+    EXPECT_EQ(play("TableText(0, 0)").errorText(), "t.mac:1:1: no plug-in window is current");
+    HWND window =
+        CreateWindowExA(0, "static", "", WS_POPUP, 0, 0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+    CreateWindowExA(0, "static", "", WS_CHILD | WS_VISIBLE, 0, 0, 200, 100, window,
+                    reinterpret_cast<HMENU>(101), nullptr, nullptr);
+    host::state().activePluginWindow = window;
+    EXPECT_EQ(play("TableText(0, 0)").errorText(), "t.mac:1:1: the plug-in window shows no table");
+    const float cells[2] = {0.5f, 7.0f};
+    const char *headings[2] = {"Distance", "Gray Level"};
+    const TableSpec spec{2, 1, 10, 8, cells, 0, headings, {0, 0, 0, 0}, 64, "Point"};
+    ASSERT_TRUE(TableShow(window, 101, &spec));
+    macro_test::Played played = play("TableText(0, 2)\nTableText(1, 0)\nTableText(1, 1)\nTableText(2, 0)");
+    EXPECT_EQ(played.output, (std::vector<std::string>{"Gray Level", "1", "0.5"}));
+    EXPECT_EQ(played.errorText(),
+              "t.mac:4:1: the table has rows 0 to 1 and columns 0 to 2, not row 2, column 0");
+    DestroyWindow(window);
+    host::resetHost();
+}
+
+// ClipboardSave(".png") reads a CF_DIB: 24-bit rows padded to four bytes,
+// top-down or bottom-up; other layouts and short blocks are refused.
+TEST(MacroOutputStatements, PicturesFromTheClipboardKeepTheirRowsAndColours) {
+    auto dib = [](int bits, LONG height, const std::vector<uint8_t> &rows) {
+        BITMAPINFOHEADER h{sizeof h, 3, height, 1, static_cast<WORD>(bits), BI_RGB, 0, 0, 0, 0, 0};
+        std::string block(reinterpret_cast<const char *>(&h), sizeof h);
+        return block + std::string(rows.begin(), rows.end());
+    };
+    // Row A: blue, green, red; row B: white, black, grey; then the padding.
+    const std::vector<uint8_t> a = {255, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0};
+    const std::vector<uint8_t> b = {255, 255, 255, 0, 0, 0, 128, 128, 128, 0, 0, 0};
+    std::vector<uint8_t> topDown = a, bottomUp = b;
+    topDown.insert(topDown.end(), b.begin(), b.end());
+    bottomUp.insert(bottomUp.end(), a.begin(), a.end());
+    const std::vector<uint32_t> expected = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF, 0x000000, 0x808080};
+    for (const std::string &block : {dib(24, -2, topDown), dib(24, 2, bottomUp)}) {
+        std::optional<plat::Image> image = host::macro::imageFromDib(block);
+        ASSERT_TRUE(image);
+        EXPECT_EQ(image->width, 3);
+        EXPECT_EQ(image->pixels, expected);
+    }
+    EXPECT_FALSE(host::macro::imageFromDib(dib(24, 2, a))) << "one row short";
+    EXPECT_FALSE(host::macro::imageFromDib(dib(8, 2, topDown))) << "a palette picture";
+}
+
 // The report command into a folder made for it: no item registered, an empty list.
 TEST(MacroOutputFiles, ReportWritesItsListIntoANewFolder) {
     const std::filesystem::path folder = std::filesystem::absolute("macro_report") / "new";
@@ -125,6 +247,7 @@ TEST(MacroOutputFiles, AFailedWriteSaysWhyAndLeavesTheFolder) {
         << "a temporary file was left";
     EXPECT_EQ(host::macro::writeTextFile(f + "/copy.txt", "text"),
               "cannot write '" + f + "/copy.txt': Is a directory");
+    host::resetHost();  // the image the script made, for the tests after this one
 }
 
 }  // namespace

@@ -82,6 +82,7 @@ std::string headerOf(bool calibrated, const char *epoch) {
     if (calibrated) {
         host::images().find(id)->spatial = host::SpatialCalibration{0.5, 0.125, "um"};
         host::images().find(id)->intensity = host::IntensityCalibration{-10, 0.25, "OD"};
+        host::images().find(id)->path = "/data/cells 01.tif";
     }
     setenv("SOURCE_DATE_EPOCH", epoch, 1);
     HFILE f = FileOpen(kPath.c_str(), FILEOPEN_WRITE | FILEOPEN_CREATE);
@@ -96,12 +97,16 @@ std::string headerOf(bool calibrated, const char *epoch) {
 TEST(MiscFnHeader, LinesWithAndWithoutCalibrations) {
     EXPECT_EQ(headerOf(true, "1700000000"),
               "# Saved: 2023-11-14 22:13:20\r\n"
+              "# Host: voprof " VO_VERSION
+              "\r\n"
               "# Image: cells 01.tif (640 x 480, 8-bit gray)\r\n"
+              "# Image file: /data/cells 01.tif\r\n"
               "# Spatial calibration: 0.5 x 0.125 um per pixel\r\n"
               "# Intensity calibration: -10 + 0.25 x value, OD\r\n");
     std::string plain = headerOf(false, "0");
     EXPECT_EQ(plain.substr(0, 30), "# Saved: 1970-01-01 00:00:00\r\n");
-    EXPECT_EQ(plain.substr(77), "# Spatial calibration: none\r\n# Intensity calibration: none\r\n");
+    EXPECT_EQ(plain.substr(plain.find("# Spatial")),
+              "# Spatial calibration: none\r\n# Intensity calibration: none\r\n");
 }
 
 // A 200 x 150 window at (100, 120) (any top-level window will do) and an empty INI file.

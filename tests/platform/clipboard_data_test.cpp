@@ -1,5 +1,5 @@
 // The in-process clipboard: text and DIB round trips, ownership of the
-// blocks, one opener at a time, and the change listener.
+// blocks, one opener at a time, the change listener and registered formats.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -121,6 +121,23 @@ TEST_F(ClipboardTest, ListenerHearsOfChangesOnlyWhenClosed) {
     GetClipboardData(CF_TEXT);
     CloseClipboard();
     EXPECT_EQ(calls, 1);
+}
+
+// One number per name whatever its case, from 0xC000; names come back as registered.
+TEST_F(ClipboardTest, RegisteredFormatsHaveOneNumberPerName) {
+    const UINT svg = RegisterClipboardFormatA("image/svg+xml");
+    const UINT other = RegisterClipboardFormatA("Test Other Format");
+    EXPECT_GE(svg, 0xC000u);
+    EXPECT_NE(svg, other);
+    EXPECT_EQ(RegisterClipboardFormatA("IMAGE/SVG+XML"), svg);
+    EXPECT_EQ(RegisterClipboardFormatA(""), 0u);
+    char name[8] = "";
+    EXPECT_EQ(GetClipboardFormatNameA(svg, name, sizeof name), 7);
+    EXPECT_STREQ(name, "image/s") << "cut to the buffer with its NUL";
+    EXPECT_EQ(GetClipboardFormatNameA(CF_TEXT, name, sizeof name), 0);
+    put(kWindowA, svg, textBlock("<svg/>"));
+    EXPECT_TRUE(IsClipboardFormatAvailable(svg));
+    EXPECT_FALSE(IsClipboardFormatAvailable(other));
 }
 
 }  // namespace

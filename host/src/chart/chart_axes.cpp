@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "chart/chart_scale.h"
-#include "chart/gdi_scope.h"
 
 namespace host {
 
@@ -33,15 +32,9 @@ void forEachTick(const AxisTicks &ticks, const AxisScale &scale, Visit &&visit) 
     }
 }
 
-void line(HDC dc, int x0, int y0, int x1, int y1) {
-    MoveToEx(dc, x0, y0, nullptr);
-    LineTo(dc, x1, y1);
-}
-
-void drawLabel(HDC dc, const std::string &text, RECT box, UINT align) {
+void drawLabel(ChartCanvas &canvas, const std::string &text, const RECT &box, TextAlign align) {
     if (text.empty() || box.right <= box.left) return;
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              align | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    canvas.boxedText(text, ChartFont::Text, box, align, false);
 }
 
 double spacing(const AxisTicks &ticks, const AxisSpan &span, int pixels) {
@@ -84,49 +77,44 @@ AxisTicks distanceTicks(HDC dc, const AxisSpan &span, int pixels) {
     });
 }
 
-void drawGrid(HDC dc, const ChartContent &content, const ChartLayout &layout) {
+void drawGrid(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
     const RECT &a = layout.plotArea;
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, 1, kGridColour));
-    ScopedSelect selected(dc, pen.get());
+    canvas.beginGroup("grid");
     // Lines on the area's outermost pixels would only thicken its frame.
     forEachTick(layout.xTicks, distanceScale(content.x, a), [&](int x, const std::string &) {
-        if (x > a.left && x < a.right - 1) line(dc, x, a.top, x, a.bottom);
+        if (x > a.left && x < a.right - 1) canvas.line(POINT{x, a.top}, POINT{x, a.bottom}, kGridColour);
     });
     forEachTick(layout.yTicks, valueScale(content.y, a), [&](int y, const std::string &) {
-        if (y > a.top && y < a.bottom - 1) line(dc, a.left, y, a.right, y);
+        if (y > a.top && y < a.bottom - 1) canvas.line(POINT{a.left, y}, POINT{a.right, y}, kGridColour);
     });
+    canvas.endGroup();
 }
 
-void drawAxes(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts) {
-    SavedDc saved(dc);
+void drawAxes(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
     const RECT &a = layout.plotArea;
+    canvas.beginGroup("axes");
     RECT frame{a.left - 1, a.top - 1, a.right + 1, a.bottom + 1};
-    FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    canvas.frame(frame, kInk);
 
-    SelectObject(dc, fonts.text());
-    SelectObject(dc, GetStockObject(BLACK_PEN));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kInk);
-    const int half = lineHeight(dc) / 2;
-    SetTextAlign(dc, TA_RIGHT | TA_TOP);
+    const int half = std::max(canvas.lineHeight(ChartFont::Text), 1) / 2;
     forEachTick(layout.yTicks, valueScale(content.y, a), [&](int y, const std::string &text) {
-        line(dc, frame.left - kTickLength, y, frame.left, y);
-        TextOutA(dc, frame.left - kTickLength - kChartGap, y - half, text.c_str(),
-                 static_cast<int>(text.size()));
+        canvas.line(POINT{frame.left - kTickLength, y}, POINT{frame.left, y}, kInk);
+        canvas.textAt(text, ChartFont::Text, frame.left - kTickLength - kChartGap, y - half,
+                      TextAlign::Right);
     });
     // A number is centred under its tick unless that would take it out of
     // the chart's rectangle.
-    SetTextAlign(dc, TA_LEFT | TA_TOP);
     const int numbersTop = frame.bottom + kTickLength + kChartGap / 2;
     forEachTick(layout.xTicks, distanceScale(content.x, a), [&](int x, const std::string &text) {
-        line(dc, x, frame.bottom, x, frame.bottom + kTickLength);
-        int width = textWidth(dc, text);
+        canvas.line(POINT{x, frame.bottom}, POINT{x, frame.bottom + kTickLength}, kInk);
+        int width = canvas.textWidth(text, ChartFont::Text);
         int left = std::clamp(x - width / 2, static_cast<int>(layout.bounds.left),
                               std::max<int>(layout.bounds.left, layout.bounds.right - width));
-        TextOutA(dc, left, numbersTop, text.c_str(), static_cast<int>(text.size()));
+        canvas.textAt(text, ChartFont::Text, left, numbersTop, TextAlign::Left);
     });
-    drawLabel(dc, content.xLabel, layout.xLabel, DT_CENTER);
-    drawLabel(dc, content.yLabel, layout.yLabel, DT_LEFT);
+    drawLabel(canvas, content.xLabel, layout.xLabel, TextAlign::Center);
+    drawLabel(canvas, content.yLabel, layout.yLabel, TextAlign::Left);
+    canvas.endGroup();
 }
 
 }  // namespace host

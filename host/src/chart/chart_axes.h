@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
+#include "chart/chart_canvas.h"
 #include "chart/chart_content.h"
-#include "chart/chart_fonts.h"
 #include "chart/chart_layout.h"
 #include "chart/chart_ticks.h"
 
@@ -22,8 +22,8 @@ AxisTicks distanceTicks(HDC dc, const AxisSpan &span, int pixels);
 // rather than show a single one.
 
 // Light lines across the plot area at the ticks.
-void drawGrid(HDC dc, const ChartContent &content, const ChartLayout &layout);
+void drawGrid(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
 // The frame, the ticks with their numbers and the axis labels.
-void drawAxes(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts);
+void drawAxes(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
 
 }  // namespace host

@@ -8,8 +8,6 @@ namespace host {
 namespace {
 
 constexpr const char *kFace = "MS Sans Serif";
-constexpr int kTitleHeight = -15;  // negative: character height in pixels
-constexpr int kTextHeight = -12;
 
 HFONT makeFont(int height, int weight) {
     return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
@@ -18,7 +16,8 @@ HFONT makeFont(int height, int weight) {
 
 }  // namespace
 
-ChartFonts::ChartFonts() : title_(makeFont(kTitleHeight, FW_BOLD)), text_(makeFont(kTextHeight, FW_NORMAL)) {}
+// A negative height asks for the character height, without the leading.
+ChartFonts::ChartFonts() : title_(makeFont(-kTitleSize, FW_BOLD)), text_(makeFont(-kTextSize, FW_NORMAL)) {}
 
 int textWidth(HDC dc, const std::string &text) {
     SIZE size{};

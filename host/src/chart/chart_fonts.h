@@ -14,6 +14,10 @@ namespace host {
 
 class ChartFonts {
 public:
+    // Character heights in pixels (the em size, without the leading).
+    static constexpr int kTitleSize = 15;
+    static constexpr int kTextSize = 12;
+
     ChartFonts();
     // The chart title: bold, 15-pixel characters.
     HFONT title() const { return title_.get(); }

@@ -1,58 +1,45 @@
 // The legend box, in the rows the layout measured for it.
 #include "chart/chart_legend.h"
 
-#include "chart/chart_plot_lines.h"
-#include "chart/gdi_scope.h"
-
 namespace host {
 
 namespace {
 
 constexpr COLORREF kLegendFrame = RGB(128, 128, 128);
 
-void drawRowText(HDC dc, const std::string &text, RECT box) {
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-}
-
 // Two pixels thick, so that the colour reads at a glance.
-void drawSwatch(HDC dc, const PlotLine &plot, int left, int middle) {
-    GdiObject<HPEN> pen(createPlotPen(plot));
-    ScopedSelect selected(dc, pen.get());
-    for (int y : {middle, middle + 1}) {
-        MoveToEx(dc, left, y, nullptr);
-        LineTo(dc, left + kLegendSwatch, y);
-    }
+void drawSwatch(ChartCanvas &canvas, const PlotLine &plot, int left, int middle) {
+    for (int y : {middle, middle + 1})
+        canvas.line(POINT{left, y}, POINT{left + kLegendSwatch, y}, plot.colour, plot.frozen);
 }
 
 }  // namespace
 
-void drawLegend(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts) {
+void drawLegend(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
     const RECT &box = layout.legend;
     if (box.right <= box.left || box.bottom <= box.top) return;
-    SavedDc saved(dc);
-    IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-    FillRect(dc, &box, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    GdiObject<HBRUSH> frame(CreateSolidBrush(kLegendFrame));
-    FrameRect(dc, &box, frame.get());
+    canvas.beginGroup("legend");
+    canvas.pushClip(box);
+    canvas.fill(box, RGB(255, 255, 255));
+    canvas.frame(box, kLegendFrame);
 
-    SelectObject(dc, fonts.text());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0, 0, 0));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    const int rowHeight = metrics.tmHeight;
+    const int rowHeight = canvas.lineHeight(ChartFont::Text);
     const int left = box.left + kLegendPadding, right = box.right - kLegendPadding;
     int top = box.top + kLegendPadding;
     if (!content.legendTitle.empty()) {
-        drawRowText(dc, content.legendTitle, RECT{left, top, right, top + rowHeight});
+        canvas.boxedText(content.legendTitle, ChartFont::Text, RECT{left, top, right, top + rowHeight},
+                         TextAlign::Left, true);
         top += rowHeight + kLegendRowSpacing;
     }
     for (const PlotLine &plot : content.plots) {
-        drawSwatch(dc, plot, left, top + rowHeight / 2 - 1);
-        drawRowText(dc, plot.name, RECT{left + kLegendSwatch + kChartGap, top, right, top + rowHeight});
+        drawSwatch(canvas, plot, left, top + rowHeight / 2 - 1);
+        canvas.boxedText(plot.name, ChartFont::Text,
+                         RECT{left + kLegendSwatch + kChartGap, top, right, top + rowHeight}, TextAlign::Left,
+                         true);
         top += rowHeight + kLegendRowSpacing;
     }
+    canvas.popClip();
+    canvas.endGroup();
 }
 
 }  // namespace host

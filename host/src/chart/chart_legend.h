@@ -2,15 +2,13 @@
 // shown plot, in drawing order.
 #pragma once
 
-#include <windows.h>
-
+#include "chart/chart_canvas.h"
 #include "chart/chart_content.h"
-#include "chart/chart_fonts.h"
 #include "chart/chart_layout.h"
 
 namespace host {
 
 // Draws into layout.legend; nothing when the layout left the legend out.
-void drawLegend(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts);
+void drawLegend(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
 
 }  // namespace host

@@ -12,25 +12,23 @@
 
 namespace host {
 
-void paintChart(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts) {
-    SavedDc saved(dc);
+void paintChart(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
     const RECT &bounds = layout.bounds;
-    IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
-    FillRect(dc, &bounds, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    if (!content.title.empty()) {
-        SelectObject(dc, fonts.title());
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, RGB(0, 0, 0));
-        RECT title = layout.title;
-        DrawTextA(dc, content.title.c_str(), static_cast<int>(content.title.size()), &title,
-                  DT_CENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-    drawGrid(dc, content, layout);
+    canvas.pushClip(bounds);
+    canvas.fill(bounds, RGB(255, 255, 255));
+    if (!content.title.empty())
+        canvas.boxedText(content.title, ChartFont::Title, layout.title, TextAlign::Center, false);
+    drawGrid(canvas, content, layout);
     const AxisScale x = distanceScale(content.x, layout.plotArea);
     const AxisScale y = valueScale(content.y, layout.plotArea);
-    for (const PlotLine &plot : content.plots) drawPlotLine(dc, plot, layout.plotArea, x, y);
-    drawAxes(dc, content, layout, fonts);
-    drawLegend(dc, content, layout, fonts);
+    for (const PlotLine &plot : content.plots) {
+        canvas.beginGroup("plot", plot.name);
+        drawPlotLine(canvas, plot, layout.plotArea, x, y);
+        canvas.endGroup();
+    }
+    drawAxes(canvas, content, layout);
+    drawLegend(canvas, content, layout);
+    canvas.popClip();
 }
 
 }  // namespace host
@@ -53,7 +51,8 @@ BOOL WINAPI ChartDraw(HCHART chart, HDC hdc, const RECT *rect, LONG, LONG) {
     host::ChartLayout layout = host::planChart(hdc, fonts, content, *rect);
     found->drawnRect = *rect;
     found->drawnPlotArea = layout.plotArea;
-    host::paintChart(hdc, content, layout, fonts);
+    host::GdiChartCanvas canvas(hdc, fonts);
+    host::paintChart(canvas, content, layout);
     return TRUE;
 }
 

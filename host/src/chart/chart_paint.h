@@ -1,17 +1,15 @@
-// Painting a chart into a rectangle of a DC, shared by ChartDraw and the
-// pictures for the clipboard and the report.
+// Painting a chart into a rectangle, shared by ChartDraw, the pictures for
+// the clipboard and the report, and the chart's SVG.
 #pragma once
 
-#include <windows.h>
-
+#include "chart/chart_canvas.h"
 #include "chart/chart_content.h"
-#include "chart/chart_fonts.h"
 #include "chart/chart_layout.h"
 
 namespace host {
 
-// Paints what was read of the chart, laid out as `layout` (planChart); the
-// DC's objects, colours, modes and clipping are as they were afterwards.
-void paintChart(HDC dc, const ChartContent &content, const ChartLayout &layout, const ChartFonts &fonts);
+// Draws what was read of the chart, laid out as `layout` (planChart), in one
+// pass over the canvas.
+void paintChart(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
 
 }  // namespace host

@@ -6,8 +6,6 @@
 #include <cmath>
 #include <vector>
 
-#include "chart/gdi_scope.h"
-
 namespace host {
 
 namespace {
@@ -16,9 +14,8 @@ namespace {
 // it stays exact to well under a pixel.
 constexpr double kFarAway = 1e9;
 
-struct Point {
-    double x, y;  // pixel positions; NaN in either breaks the line
-};
+// Pixel positions; NaN in either breaks the line.
+using Point = PixelPoint;
 
 bool valid(const Point &p) {
     return !std::isnan(p.x) && !std::isnan(p.y);
@@ -98,55 +95,40 @@ bool clipSegment(Point &a, Point &b, const Box &box, bool &startCut, bool &endCu
     return true;
 }
 
-// Collects the visible pieces of the line as polylines, one GDI call each.
+// Collects the visible pieces of the line as runs, one drawing call each.
 class RunDrawer {
 public:
-    RunDrawer(HDC dc, COLORREF colour) : dc_(dc), colour_(colour) {}
+    RunDrawer(ChartCanvas &canvas, const PlotLine &plot) : canvas_(canvas), plot_(plot) {}
     ~RunDrawer() { finish(); }
     RunDrawer(const RunDrawer &) = delete;
     RunDrawer &operator=(const RunDrawer &) = delete;
 
     // Continues the current run from `from` when it ends there, else starts a new one.
     void segment(const Point &from, const Point &to) {
-        POINT a = pixel(from);
-        if (run_.empty() || !same(run_.back(), a)) {
+        if (run_.empty() || !same(run_.back(), from)) {
             finish();
-            run_.push_back(a);
+            run_.push_back(from);
         }
-        POINT b = pixel(to);
-        if (!same(run_.back(), b)) run_.push_back(b);
+        if (!same(run_.back(), to)) run_.push_back(to);
     }
     void finish() {
-        if (run_.size() >= 2) Polyline(dc_, run_.data(), static_cast<int>(run_.size()));
-        // GDI leaves out a line's last pixel, but here it is a data point.
-        if (!run_.empty()) SetPixel(dc_, run_.back().x, run_.back().y, colour_);
+        if (!run_.empty()) canvas_.plotRun(run_, plot_.colour, plot_.frozen);
         run_.clear();
     }
 
 private:
-    static POINT pixel(const Point &p) {
-        return POINT{static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))};
-    }
-    static bool same(const POINT &a, const POINT &b) { return a.x == b.x && a.y == b.y; }
+    static bool same(const Point &a, const Point &b) { return a.x == b.x && a.y == b.y; }
 
-    HDC dc_;
-    COLORREF colour_;
-    std::vector<POINT> run_;
+    ChartCanvas &canvas_;
+    const PlotLine &plot_;
+    std::vector<Point> run_;
 };
 
 }  // namespace
 
-HPEN createPlotPen(const PlotLine &plot) {
-    return CreatePen(plot.frozen ? PS_DOT : PS_SOLID, 1, plot.colour);
-}
-
-void drawPlotLine(HDC dc, const PlotLine &plot, const RECT &area, const AxisScale &x, const AxisScale &y) {
+void drawPlotLine(ChartCanvas &canvas, const PlotLine &plot, const RECT &area, const AxisScale &x,
+                  const AxisScale &y) {
     if (plot.y.empty() || plot.x.size() != plot.y.size()) return;
-    SavedDc saved(dc);
-    GdiObject<HPEN> pen(createPlotPen(plot));
-    SelectObject(dc, pen.get());
-    SetBkMode(dc, TRANSPARENT);
-    SetROP2(dc, R2_COPYPEN);
 
     // Pixel centres: whatever is clipped to this box rounds to a pixel of the area.
     const Box box{static_cast<double>(area.left), static_cast<double>(area.top),
@@ -155,7 +137,7 @@ void drawPlotLine(HDC dc, const PlotLine &plot, const RECT &area, const AxisScal
     const size_t columns = static_cast<size_t>(area.right - area.left);
     if (points.size() > 2 * columns) points = columnExtremes(points, box.left, box.right);
 
-    RunDrawer runs(dc, plot.colour);
+    RunDrawer runs(canvas, plot);
     for (size_t i = 0; i < points.size(); ++i) {
         if (!valid(points[i])) {
             runs.finish();

@@ -5,23 +5,31 @@
 // stays over it until TableClose. While a table is shown the control's
 // procedure is subclassed to answer TABLE_FIT, which the owner sends after
 // a layout change: the table is fitted to the control's client area again.
-// For now the window paints the plain grid of paintTable; a real grid with
-// scrolling comes later.
-#include <tablew32.h>
+// The table scrolls by whole rows: its scroll bar (arrows, track, a thumb to
+// drag), the mouse wheel, and the Up, Down, PageUp, PageDown, Home and End
+// keys once a click has given it the focus.
+#include "chart/table_window.h"
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
+#include "chart/gdi_scope.h"
 #include "core/host_reset.h"
-#include "chart/table_grid.h"
 
 namespace {
 
 constexpr const char *kTableClass = "VoTable";
+constexpr int kWheelDelta = 120;
+constexpr int kRowsPerWheelNotch = 3;
 
 struct ShownTable {
     HWND table = nullptr;
     WNDPROC previous = nullptr;  // the control's procedure before the table
     host::TableData data;
+    size_t firstRow = 0;
+    bool dragging = false;  // the scroll bar's thumb is held
+    int grabOffset = 0;     // from the thumb's top to the pointer while dragged
 };
 
 // By the control the table covers.
@@ -41,7 +49,82 @@ void fitToControl(HWND table, HWND control) {
     MoveWindow(table, 0, 0, client.right, client.bottom, TRUE);
 }
 
+host::GridGeometry geometryOf(HWND window, const host::TableData &data) {
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    host::SavedDc saved(dc);
+    host::selectTableFont(dc);
+    host::GridGeometry grid = host::measureGrid(dc, client, data);
+    ReleaseDC(window, dc);
+    return grid;
+}
+
+void scrollTo(HWND window, ShownTable &shown, long long firstRow) {
+    size_t row = host::clampFirstRow(shown.data, geometryOf(window, shown.data), firstRow);
+    if (row == shown.firstRow) return;
+    shown.firstRow = row;
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+void keyDown(HWND window, ShownTable &shown, WPARAM key) {
+    const long long first = static_cast<long long>(shown.firstRow);
+    const long long page =
+        std::max<long long>(1, static_cast<long long>(geometryOf(window, shown.data).visibleRows) - 1);
+    switch (key) {
+        case VK_UP:
+            return scrollTo(window, shown, first - 1);
+        case VK_DOWN:
+            return scrollTo(window, shown, first + 1);
+        case VK_PRIOR:
+            return scrollTo(window, shown, first - page);
+        case VK_NEXT:
+            return scrollTo(window, shown, first + page);
+        case VK_HOME:
+            return scrollTo(window, shown, 0);
+        case VK_END:
+            return scrollTo(window, shown, static_cast<long long>(shown.data.rows));
+        default:
+            return;
+    }
+}
+
+void mouseDown(HWND window, ShownTable &shown, POINT at) {
+    SetFocus(window);
+    const host::GridGeometry grid = geometryOf(window, shown.data);
+    const host::ScrollBarParts parts = host::scrollBarParts(shown.data, grid, shown.firstRow);
+    const long long first = static_cast<long long>(shown.firstRow);
+    const long long page = std::max<long long>(1, static_cast<long long>(grid.visibleRows) - 1);
+    switch (host::scrollPartAt(parts, grid.scrollBar, at)) {
+        case host::ScrollPart::LineUp:
+            return scrollTo(window, shown, first - 1);
+        case host::ScrollPart::LineDown:
+            return scrollTo(window, shown, first + 1);
+        case host::ScrollPart::PageUp:
+            return scrollTo(window, shown, first - page);
+        case host::ScrollPart::PageDown:
+            return scrollTo(window, shown, first + page);
+        case host::ScrollPart::Thumb:
+            shown.dragging = true;
+            shown.grabOffset = at.y - parts.thumb.top;
+            SetCapture(window);
+            return;
+        case host::ScrollPart::None:
+            return;
+    }
+}
+
+void dragThumb(HWND window, ShownTable &shown, int y) {
+    const host::GridGeometry grid = geometryOf(window, shown.data);
+    const host::ScrollBarParts parts = host::scrollBarParts(shown.data, grid, shown.firstRow);
+    scrollTo(window, shown,
+             static_cast<long long>(host::firstRowForThumb(shown.data, grid, parts, y - shown.grabOffset)));
+}
+
 LRESULT CALLBACK tableProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ShownTable *shown = findByControl(GetParent(window));
+    if (shown && shown->table != window) shown = nullptr;
+    const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole client area
@@ -50,11 +133,34 @@ LRESULT CALLBACK tableProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             HDC dc = BeginPaint(window, &ps);
             RECT client{};
             GetClientRect(window, &client);
-            if (const ShownTable *shown = findByControl(GetParent(window)))
-                host::paintTable(dc, client, shown->data);
+            if (shown) host::paintTable(dc, client, shown->data, shown->firstRow);
             EndPaint(window, &ps);
             return 0;
         }
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
+        case WM_KEYDOWN:
+            if (shown) keyDown(window, *shown, wParam);
+            return 0;
+        case WM_MOUSEWHEEL:
+            if (shown) {
+                const int notches = static_cast<short>(HIWORD(wParam)) / kWheelDelta;
+                scrollTo(window, *shown,
+                         static_cast<long long>(shown->firstRow) - notches * kRowsPerWheelNotch);
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+            if (shown) mouseDown(window, *shown, at);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (shown && shown->dragging) dragThumb(window, *shown, at.y);
+            return 0;
+        case WM_LBUTTONUP:
+            if (shown && shown->dragging) ReleaseCapture();
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (shown) shown->dragging = false;
+            return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -95,7 +201,7 @@ const char *tableClass() {
 extern "C" {
 
 // A second TableShow over the same control replaces the contents of the
-// table already shown there.
+// table already shown there and keeps its place in the rows where it can.
 BOOL WINAPI TableShow(HWND window, int controlId, const TableSpec *settings) {
     HWND control = window ? GetDlgItem(window, controlId) : nullptr;
     if (!control || !settings) return FALSE;
@@ -104,6 +210,8 @@ BOOL WINAPI TableShow(HWND window, int controlId, const TableSpec *settings) {
     if (ShownTable *shown = findByControl(control); shown && IsWindow(shown->table)) {
         shown->data = std::move(*data);
         fitToControl(shown->table, control);
+        shown->firstRow = host::clampFirstRow(shown->data, geometryOf(shown->table, shown->data),
+                                              static_cast<long long>(shown->firstRow));
         InvalidateRect(shown->table, nullptr, FALSE);
         return TRUE;
     }
@@ -141,6 +249,17 @@ void closeAllTables() {
     std::vector<HWND> controls;
     for (const auto &[control, shown] : shownTables()) controls.push_back(control);
     for (HWND control : controls) TableClose(control);
+}
+
+const TableData *tableShownIn(HWND window) {
+    for (const auto &[control, shown] : shownTables())
+        if (window && IsWindow(shown.table) && IsChild(window, control)) return &shown.data;
+    return nullptr;
+}
+
+std::optional<size_t> tableFirstRow(HWND control) {
+    const ShownTable *shown = findByControl(control);
+    return shown ? std::optional<size_t>(shown->firstRow) : std::nullopt;
 }
 
 }  // namespace host

@@ -1,11 +1,12 @@
 // The host's own state that its window protocol, libraries and macro
 // language share: the host window, the INI file, the client hooks, the macro
-// recorder, the status line and prompt, and whether a played-back command
-// runs interactively.
+// recorder, the status line and prompt, whether a played-back command
+// runs interactively, and what the session sent to the spreadsheet.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -17,6 +18,12 @@ namespace host {
 struct HookEntry {
     LONG id;
     ClientHookProc proc;
+};
+
+// One send of the spreadsheet link: the sheet's name and the text sent.
+struct SentSheet {
+    std::string name;
+    std::string text;
 };
 
 struct HostState {
@@ -35,6 +42,10 @@ struct HostState {
     // library ("cannot write 'PATH': REASON"), which the plug-in's own result
     // may not tell; the statement that caused it reports it.
     std::optional<std::string> pluginFileFailure;
+    std::vector<SentSheet> sentSheets;  // the spreadsheet link's sheets of the session, in order
+    // How the next options dialog of the spreadsheet link is answered (the
+    // workbook typed, the open box set, OK); none: it waits for a hand.
+    std::optional<std::pair<std::string, bool>> ddeOptionsAnswer;
 };
 
 HostState &state();

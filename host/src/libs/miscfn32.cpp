@@ -16,6 +16,7 @@
 
 #include "core/host_state.h"
 #include "core/image_store.h"
+#include "libs/save_stamp.h"
 #include "window/image_window.h"
 
 namespace {
@@ -28,19 +29,6 @@ std::string formatNumber(double value) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.6g", value);
     return buffer;
-}
-
-// The time a saved file is stamped with: SOURCE_DATE_EPOCH (seconds since
-// 1970, UTC) when it is set to a number, so that saved files can be
-// reproduced byte for byte; the clock otherwise.
-std::time_t stampTime() {
-    if (const char *epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
-        char *end = nullptr;
-        errno = 0;
-        long long seconds = std::strtoll(epoch, &end, 10);
-        if (errno == 0 && *end == '\0' && seconds >= 0) return static_cast<std::time_t>(seconds);
-    }
-    return std::time(nullptr);
 }
 
 const char *className(host::ImageClass cls) {
@@ -77,6 +65,20 @@ std::string unitWord(const char *unit) {
 }
 
 }  // namespace
+
+namespace host {
+
+std::time_t saveStampTime() {
+    if (const char *epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch && *epoch) {
+        char *end = nullptr;
+        errno = 0;
+        long long seconds = std::strtoll(epoch, &end, 10);
+        if (errno == 0 && *end == '\0' && seconds >= 0) return static_cast<std::time_t>(seconds);
+    }
+    return std::time(nullptr);
+}
+
+}  // namespace host
 
 extern "C" {
 
@@ -126,17 +128,20 @@ LONG WINAPI FileClose(HFILE file) {
 
 // ---- Header lines ---------------------------------------------------------------------------
 
-// "# Saved: YYYY-MM-DD HH:MM:SS" in UTC.
+// "# Saved: YYYY-MM-DD HH:MM:SS" in UTC, then "# Host: voprof <version>",
+// the program that wrote the file.
 void WINAPI WriteHeaderStamp(HFILE file) {
-    std::time_t when = stampTime();
+    std::time_t when = host::saveStampTime();
     std::tm utc{};
     gmtime_r(&when, &utc);
     char line[64];
     std::strftime(line, sizeof line, "# Saved: %Y-%m-%d %H:%M:%S\r\n", &utc);
     writeText(file, line);
+    writeText(file, std::string("# Host: voprof ") + VO_VERSION + "\r\n");
 }
 
-// "# Image: <title> (<width> x <height>, <class>)"; "# Image: none" for an unknown image.
+// "# Image: <title> (<width> x <height>, <class>)", then "# Image file: <path>"
+// for an image read from a file; "# Image: none" for an unknown image.
 void WINAPI WriteImageInfo(HFILE file, HWND, LONG imageId) {
     const host::Image *image = host::images().find(imageId);
     if (!image) {
@@ -145,6 +150,7 @@ void WINAPI WriteImageInfo(HFILE file, HWND, LONG imageId) {
     }
     writeText(file, "# Image: " + image->title + " (" + std::to_string(image->width) + " x " +
                         std::to_string(image->height) + ", " + className(image->cls) + ")\r\n");
+    if (!image->path.empty()) writeText(file, "# Image file: " + image->path + "\r\n");
 }
 
 // "# Spatial calibration: <x> x <y> <unit> per pixel", or "... none" without one.

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <hostmsg.h>
 
@@ -24,6 +26,9 @@ struct Context {
     std::function<void(const std::string &)>
         print;                              // one line of output, without its line end (default: stdout)
     std::optional<std::string> saveAnswer;  // the next Save dialog's answer; none: Cancel
+    // Check boxes of the next Save dialog, by their text, and the state each must have.
+    std::vector<std::pair<std::string, bool>> saveOptions;
+    std::optional<std::string> saveDialogError;  // why the last Save dialog could not be answered
 };
 
 // A statement that could not do its work: the message, and the argument

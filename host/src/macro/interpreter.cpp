@@ -4,6 +4,9 @@
 
 #include <cctype>
 #include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <platform/embed.h>
 #include <platform/files.h>
@@ -32,6 +35,37 @@ std::string unknownStatement(const std::string &name) {
     return message;
 }
 
+// The dialog's check box with that text (an '&' before a mnemonic aside), or null.
+HWND findCheckBox(HWND dialog, const std::string &text) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char className[16] = "";
+        GetClassNameA(child, className, sizeof className);
+        const LONG type = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+        if (lstrcmpiA(className, "button") != 0 || (type != BS_CHECKBOX && type != BS_AUTOCHECKBOX)) continue;
+        std::string label(static_cast<size_t>(GetWindowTextLengthA(child)) + 1, '\0');
+        label.resize(
+            static_cast<size_t>(GetWindowTextA(child, label.data(), static_cast<int>(label.size()))));
+        std::erase(label, '&');
+        if (label == text) return child;
+    }
+    return nullptr;
+}
+
+// Sets the check boxes as a hand would: a click on each box whose state
+// differs from the one wanted, so that the dialog and its hook see the
+// WM_COMMAND a click sends. The first box missing ends it with a message.
+std::optional<std::string> setCheckBoxes(HWND dialog,
+                                         const std::vector<std::pair<std::string, bool>> &boxes) {
+    for (const auto &[text, wanted] : boxes) {
+        HWND box = findCheckBox(dialog, text);
+        if (!box)
+            return "the Save dialog has no check box " + quotedForMessage(text) + " for SaveDialogOption";
+        const bool checked = SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        if (checked != wanted) SendMessageA(box, BM_CLICK, 0, 0);
+    }
+    return std::nullopt;
+}
+
 ScriptError errorAt(const std::string &file, const Statement &statement, const Failure &failure) {
     const bool onArgument =
         failure.argument >= 0 && static_cast<size_t>(failure.argument) < statement.args.size();
@@ -48,10 +82,19 @@ std::string ScriptError::format() const {
 
 Interpreter::Interpreter(Context context) : context_(std::move(context)) {
     if (!context_.print) context_.print = [](const std::string &line) { std::printf("%s\n", line.c_str()); };
-    // One answer per dialog: a later Save dialog without a new SaveDialog() is cancelled.
-    plat::setSaveFileChooser([this](HWND, const OPENFILENAMEA &) {
+    // One answer per dialog: a later Save dialog without a new SaveDialog() is
+    // cancelled. The check boxes are set first (the hook has made them by
+    // now); a box the dialog lacks cancels it, and the statement that opened
+    // the dialog fails with the reason.
+    plat::setSaveFileChooser([this](HWND dialog, const OPENFILENAMEA &) -> std::optional<std::string> {
         std::optional<std::string> answer = std::move(context_.saveAnswer);
         context_.saveAnswer.reset();
+        std::vector<std::pair<std::string, bool>> boxes = std::move(context_.saveOptions);
+        context_.saveOptions.clear();
+        if (std::optional<std::string> error = setCheckBoxes(dialog, boxes)) {
+            context_.saveDialogError = std::move(error);
+            return std::nullopt;
+        }
         return answer;
     });
 }
@@ -82,6 +125,8 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
             outcome = findStatement(statement.name)->handler(context_, statement);
             plat::pumpMessages();
         }
+        if (context_.saveDialogError && !outcome) outcome = Failure{*context_.saveDialogError, -1};
+        context_.saveDialogError.reset();
         // A file the plug-in could not write fails the statement that made it
         // write, even where the plug-in's own result does not tell.
         if (!outcome && state().pluginFileFailure) outcome = fail(*state().pluginFileFailure);

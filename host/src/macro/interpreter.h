@@ -30,8 +30,8 @@ struct ScriptError {
 
 class Interpreter {
 public:
-    // Installs the headless answer to the Save dialog, which SaveDialog() and
-    // SaveDialogCancel() set; the destructor removes it again.
+    // Installs the headless answer to the Save dialog, which SaveDialog(),
+    // SaveDialogCancel() and SaveDialogOption() set; the destructor removes it again.
     explicit Interpreter(Context context);
     ~Interpreter();
     Interpreter(const Interpreter &) = delete;

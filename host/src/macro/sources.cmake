@@ -1,6 +1,7 @@
 # The macro language: lexer, parser, statement table, interpreter and the
 # statements (paths relative to host/).
 list(APPEND VO_HOST_SOURCES
+  src/macro/clipboard_data.cpp
   src/macro/constants.cpp
   src/macro/data_query.cpp
   src/macro/hand_steps.cpp

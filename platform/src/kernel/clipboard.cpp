@@ -6,8 +6,13 @@
 // be open. Any format stored as a global block is accepted (CF_TEXT, CF_DIB,
 // registered formats); delayed rendering (a NULL block) is not supported.
 // The previous owner gets no WM_DESTROYCLIPBOARD: nothing here needs it.
+// Registered formats are numbered from 0xC000 as on Windows, one number per
+// name whatever its case.
+#include <cstring>
 #include <map>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include <platform/embed.h>
 
@@ -23,7 +28,15 @@ struct Clipboard {
     bool changed = false;
     std::map<UINT, HGLOBAL> data;
     std::function<void()> listener;
+    std::vector<std::string> registered;  // format 0xC000 + i
 };
+
+constexpr UINT kFirstRegisteredFormat = 0xC000;
+constexpr UINT kLastRegisteredFormat = 0xFFFF;
+
+bool sameNameNoCase(const std::string &a, const char *b) {
+    return a.size() == std::strlen(b) && lstrcmpiA(a.c_str(), b) == 0;
+}
 
 Clipboard &clipboard() {
     static Clipboard c;
@@ -121,6 +134,29 @@ BOOL WINAPI CloseClipboard(void) {
 
 HWND WINAPI GetClipboardOwner(void) {
     return clipboard().owner;
+}
+
+UINT WINAPI RegisterClipboardFormatA(LPCSTR lpszFormat) {
+    if (lpszFormat == nullptr || lpszFormat[0] == '\0') {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    std::vector<std::string> &names = clipboard().registered;
+    for (size_t i = 0; i < names.size(); ++i)
+        if (sameNameNoCase(names[i], lpszFormat)) return kFirstRegisteredFormat + static_cast<UINT>(i);
+    if (kFirstRegisteredFormat + names.size() > kLastRegisteredFormat) return 0;
+    names.emplace_back(lpszFormat);
+    return kFirstRegisteredFormat + static_cast<UINT>(names.size() - 1);
+}
+
+// The registered name, cut to fit with its NUL; 0 for a format not registered.
+int WINAPI GetClipboardFormatNameA(UINT format, LPSTR lpszFormatName, int cchMaxCount) {
+    const std::vector<std::string> &names = clipboard().registered;
+    if (format < kFirstRegisteredFormat || format - kFirstRegisteredFormat >= names.size() ||
+        lpszFormatName == nullptr || cchMaxCount <= 0)
+        return 0;
+    lstrcpynA(lpszFormatName, names[format - kFirstRegisteredFormat].c_str(), cchMaxCount);
+    return static_cast<int>(std::strlen(lpszFormatName));
 }
 
 }  // extern "C"

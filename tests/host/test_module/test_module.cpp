@@ -8,7 +8,12 @@
 // - The hook logs mouse, key and notice messages with their phase, takes over
 //   a left press and records "VoProfLineMove(...)" from press to release in
 //   image pixels; closing all profiles closes the window and removes the hook.
-// - The window shows "command <id>" for a WM_COMMAND and copies it to the clipboard.
+// - The window shows "command <id>" for a WM_COMMAND and copies it to the clipboard;
+//   four commands use the host's controls instead: 1312 shows a 2 x 4 table
+//   over control 101, 1314 copies a chart of one plot (its points logged) to
+//   the clipboard, 1108 puts the file send<N>.txt on the clipboard (N counts
+//   the sends from 1) and sends it to the spreadsheet, 1109 opens the
+//   spreadsheet link's options dialog.
 // - MacroExecFunction (left out with VO_TEST_MODULE_WITHOUT_MACRO_EXEC) logs
 //   code and arguments and answers as a profile module would: 18000 creates
 //   (0), -1000 without a profile, 18110 above 19 -7, 18160 fixed data, -5 unknown.
@@ -18,11 +23,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <iterator>
 #include <string>
 #include <utility>
 
+#include <chartw32.h>
 #include <hostmsg.h>
+#include <tablew32.h>
 #include <windows.h>
 
 #include "internal/resources.h"
@@ -124,16 +132,86 @@ LONG CALLBACK TestHookProc(HWND window, LONG, LONG phase, UINT message, WPARAM w
     return 0;
 }
 
+void putClipboardText(HWND window, const std::string &text) {
+    if (!OpenClipboard(window)) return;
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, globalCopy(text.c_str(), text.size() + 1));
+    CloseClipboard();
+}
+
+void showTable(HWND window) {
+    const float cells[8] = {0.0f, 12.5f, 1.0f, 0.1f, 2.0f, -3.25f, 3.0f, 1234567.0f};
+    const char *headings[2] = {"  Distance  (Pixels)", "Gray Level"};
+    const TableSpec spec{2, 4, 10, 8, cells, 0, headings, {0, 0, 0, 0}, 64, "Point"};
+    logLine("table shown %d", TableShow(window, kTextControl, &spec));
+}
+
+// Twelve points of a zigzag over a rising line, x from 0 to 5.5.
+constexpr int kPlotPoints = 12;
+double plotX(int i) {
+    return 0.5 * i;
+}
+double plotY(int i) {
+    return 2.0 * i + (i % 2 ? 7.0 : 0.0);
+}
+
+PlotDataReply *CALLBACK plotData(LONG, HPLOT, PlotDataReply *reply) {
+    static double x[kPlotPoints], y[kPlotPoints];
+    for (int i = 0; i < kPlotPoints; ++i) x[i] = plotX(i), y[i] = plotY(i);
+    *reply = PlotDataReply{};
+    reply->count = kPlotPoints;
+    reply->xMin = x[0];
+    reply->xMax = x[kPlotPoints - 1];
+    reply->yMin = *std::min_element(y, y + kPlotPoints);
+    reply->yMax = *std::max_element(y, y + kPlotPoints);
+    reply->x = PlotSeries{PLOTSERIES_DOUBLES, x, 0, sizeof(double), {0, 0}};
+    reply->y = PlotSeries{PLOTSERIES_DOUBLES, y, 0, sizeof(double), {0, 0}};
+    return reply;
+}
+
+void copyChart(HWND window) {
+    static HCHART chart = 0;
+    if (!chart) {
+        const ChartSpec spec{"Test Chart", "Pixel", "Count", "Legend", {}};
+        chart = ChartCreate(&spec);
+        PlotSpec plot{};
+        std::strcpy(plot.name, "Zigzag");
+        plot.colour = RGB(0, 0, 160);
+        plot.dataProc = plotData;
+        plot.shown = plot.shown2 = 1;
+        ChartAddPlot(chart, &plot);
+    }
+    const RECT rect{0, 0, 360, 240};
+    logLine("chart copied %d", ChartCopyToClipboard(chart, window, &rect));
+    for (int i = 0; i < kPlotPoints; ++i) logLine("plot %g %g", plotX(i), plotY(i));
+}
+
+void sendToSpreadsheet(HWND window) {
+    static int sends = 0;
+    const std::string name = "send" + std::to_string(++sends) + ".txt";
+    std::ifstream in(name, std::ios::binary);
+    putClipboardText(window, std::string(std::istreambuf_iterator<char>(in), {}));
+    logLine("%s sent %d", name.c_str(), TableDdeSend());
+}
+
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND) {
-        char text[32];
-        std::snprintf(text, sizeof text, "command %u", static_cast<unsigned>(LOWORD(wParam)));
-        logLine("window WM_COMMAND %u", static_cast<unsigned>(LOWORD(wParam)));
-        SetDlgItemTextA(window, kTextControl, text);
-        if (OpenClipboard(window)) {
-            EmptyClipboard();
-            SetClipboardData(CF_TEXT, globalCopy(text, std::strlen(text) + 1));
-            CloseClipboard();
+        const unsigned id = LOWORD(wParam);
+        if (id == 1312) {
+            showTable(window);
+        } else if (id == 1314) {
+            copyChart(window);
+        } else if (id == 1108) {
+            sendToSpreadsheet(window);
+        } else if (id == 1109) {
+            TableDdeOptions(hostWindow);
+            logLine("options dialog closed");
+        } else {
+            char text[32];
+            std::snprintf(text, sizeof text, "command %u", id);
+            logLine("window WM_COMMAND %u", id);
+            SetDlgItemTextA(window, kTextControl, text);
+            putClipboardText(window, text);
         }
         return 0;
     }
