@@ -1,6 +1,8 @@
 // The module fixture: a host, its settings file and the module's core, driven as the host drives it.
 #include "module_fixture.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
 
@@ -46,10 +48,12 @@ void ModuleTest::SetUpTestSuite() {
 }
 
 void ModuleTest::SetUp() {
-    iniPath = (std::filesystem::temp_directory_path() /
-               ("voprof-module-" +
-                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini"))
-                  .string();
+    // One file per process and test: CTest runs the tests of several programs side by side.
+    const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+    iniPath =
+        (std::filesystem::temp_directory_path() / ("voprof-module-" + std::to_string(::getpid()) + "-" +
+                                                   test->test_suite_name() + "." + test->name() + ".ini"))
+            .string();
     std::remove(iniPath.c_str());
     host::state().iniPath = iniPath;
     host::state().interactive = false;
