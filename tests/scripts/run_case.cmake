@@ -5,7 +5,8 @@
 #                     file name (missing: run @SCRIPT@)
 #   NAME.stdout, NAME.stderr, NAME.status   expected output (missing: empty) and exit status (missing: 0)
 #   NAME.file.OUTPUT  the expected contents of the file OUTPUT the run wrote
-# The run sees VO_MODULE naming the test module, XDG_CONFIG_HOME and HOME in the
+# The run sees VO_MODULE naming the test module, VO_PROGRESS=0 (a slow run shows
+# no progress lines), XDG_CONFIG_HOME and HOME in the
 # work folder. A differing output is kept there (actual.stdout, actual.stderr).
 #   cmake -DVOPROF=... -DMODULE=... -DCASE=.../NAME.mac -DWORK=... -P run_case.cmake
 get_filename_component(name "${CASE}" NAME_WE)
@@ -21,7 +22,7 @@ if(EXISTS "${base}.args")
   list(TRANSFORM arguments REPLACE "@SCRIPT@" "${name}.mac")
 endif()
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env --unset=VO_TEST_MODULE_LOG "VO_MODULE=${MODULE}"
+  COMMAND ${CMAKE_COMMAND} -E env --unset=VO_TEST_MODULE_LOG "VO_MODULE=${MODULE}" VO_PROGRESS=0
           "XDG_CONFIG_HOME=${WORK}/config" "HOME=${WORK}" -- "${VOPROF}" ${arguments}
   WORKING_DIRECTORY "${WORK}" OUTPUT_VARIABLE actual_stdout ERROR_VARIABLE actual_stderr
   RESULT_VARIABLE actual_status)

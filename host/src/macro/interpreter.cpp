@@ -8,6 +8,7 @@
 #include <platform/embed.h>
 #include <platform/files.h>
 
+#include "core/progress.h"
 #include "macro/lexer.h"
 #include "macro/parser.h"
 #include "macro/statements.h"
@@ -71,7 +72,9 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
         return ScriptError{scriptName, script.error->line, script.error->column, script.error->message};
     for (const Statement &statement : script.statements)
         if (std::optional<Failure> bad = check(statement)) return errorAt(scriptName, statement, *bad);
-    for (const Statement &statement : script.statements) {
+    ProgressTask progress(scriptName, script.statements.size());
+    for (size_t i = 0; i < script.statements.size(); ++i) {
+        const Statement &statement = script.statements[i];
         Outcome outcome;
         {
             // The settings a statement changes (the module saves a key at a
@@ -80,6 +83,9 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
             outcome = findStatement(statement.name)->handler(context_, statement);
             plat::pumpMessages();
         }
+        // A stop asked for while the statement ran ends the script here, whatever the
+        // statement made of it (long work it cut short reports a failure of its own).
+        if (!progress.advance(i + 1)) return errorAt(scriptName, statement, Failure{"interrupted"});
         if (outcome) return errorAt(scriptName, statement, *outcome);
     }
     return std::nullopt;
