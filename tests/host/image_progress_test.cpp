@@ -1,9 +1,10 @@
-// Long image work reports through the progress seam: making an image and
-// decoding each format count their rows to 100% and end their task, and a stop
-// asked for half-way ends the work with "interrupted" and no image.
+// Long image work reports through the progress seam: making an image, decoding
+// each format and encoding TIFF and PNG count their rows to 100% and end their
+// task, and a stop asked for half-way ends the work with "interrupted".
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,18 @@ std::function<host::ImageResult()> roundTrip(host::Status (*encode)(const host::
     };
 }
 
+// Encodes a sample image with `encode`.
+std::function<host::ImageResult()> encoding(host::Status (*encode)(const host::Image &, std::string &)) {
+    auto image =
+        std::make_shared<host::Image>(*host::makeSyntheticImage(kWidth, kHeight, "rgb", "ramp-y").image);
+    return [image, encode] {
+        std::string bytes;
+        const host::Status status = encode(*image, bytes);
+        return status.ok() ? host::ImageResult::success(host::Image{})
+                           : host::ImageResult::failure(status.error);
+    };
+}
+
 struct Work {
     const char *task;
     std::function<host::ImageResult()> run;
@@ -38,6 +51,8 @@ const Work kWork[] = {
     {"reading TIFF 64x48", roundTrip(host::encodeTiff, host::decodeTiff)},
     {"reading PNG 64x48", roundTrip(host::encodePng, host::decodePng)},
     {"reading PNM 64x48", roundTrip(host::encodePnm, host::decodePnm)},
+    {"writing TIFF 64x48", encoding(host::encodeTiff)},
+    {"writing PNG 64x48", encoding(host::encodePng)},
 };
 
 class ImageProgress : public testing::Test {
