@@ -13,10 +13,12 @@
 #include <platform/files.h>
 
 #include "core/host_state.h"
+#include "core/progress.h"
 #include "loader/plugin_module.h"
 #include "macro/interpreter.h"
 #include "macro/output_file.h"
 #include "paths.h"
+#include "progress_display.h"
 #include "window/host_window.h"
 #include "window/image_window.h"
 
@@ -130,6 +132,7 @@ int play(const Options &options, const std::string &script, const std::optional<
     context.noPluginReason = noModuleReason;
     context.trace = options.trace;
     context.print = [](const std::string &line) {
+        eraseProgressLine();
         std::fputs(line.c_str(), stdout);
         std::fputc('\n', stdout);
     };
@@ -137,7 +140,7 @@ int play(const Options &options, const std::string &script, const std::optional<
     if (std::optional<macro::ScriptError> error = interpreter.run(script, options.script)) {
         std::fflush(stdout);
         std::fprintf(stderr, "%s\n", error->format().c_str());
-        return 1;
+        return stopRequested() ? kInterruptedStatus : 1;
     }
     return 0;
 }
@@ -145,6 +148,8 @@ int play(const Options &options, const std::string &script, const std::optional<
 }  // namespace
 
 int runScript(const Options &options) {
+    catchInterrupts();
+    installProgressDisplay();
     std::string why;
     std::optional<std::string> script = readScript(options.script, &why);
     if (!script) {

@@ -9,7 +9,8 @@
 namespace host::cli {
 
 // The exit status: 0 the script ran to its end, 1 a script error or a
-// failure to start (unreadable script, module that cannot be loaded).
+// failure to start (unreadable script, module that cannot be loaded),
+// kInterruptedStatus when SIGINT or SIGTERM stopped the script.
 int runScript(const Options &options);
 
 }  // namespace host::cli

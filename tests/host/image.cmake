@@ -9,6 +9,7 @@ vo_add_test(image_test
   image_broken_test.cpp
   image_synthetic_test.cpp
   image_store_test.cpp
+  image_progress_test.cpp
   LIBS vohost_internal TIFF::TIFF PNG::PNG)
 vo_add_test(pixbuf_test
   pixbuf_memory_test.cpp

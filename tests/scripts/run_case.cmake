@@ -7,8 +7,10 @@
 #   NAME.file.OUTPUT  the expected contents of the file OUTPUT the run wrote
 #   NAME.in.INPUT     copied into the work folder as INPUT before the run
 #   NAME.replay       the scene for playing the recorded macro back (see below)
-# The run sees VO_MODULE naming the test module, XDG_CONFIG_HOME and HOME in the
-# work folder, and SOURCE_DATE_EPOCH=0 so saved files carry a fixed stamp. A differing output is kept there (actual.stdout, actual.stderr).
+# The run sees VO_MODULE naming the test module, VO_PROGRESS=0 (a slow run shows
+# no progress lines), XDG_CONFIG_HOME and HOME in the work folder, and
+# SOURCE_DATE_EPOCH=0 so saved files carry a fixed stamp. A differing output is
+# kept there (actual.stdout, actual.stderr).
 #   cmake -DVOPROF=... -DMODULE=... -DCASE=.../NAME.mac -DWORK=... -P run_case.cmake
 get_filename_component(name "${CASE}" NAME_WE)
 get_filename_component(base "${CASE}" DIRECTORY)
@@ -29,7 +31,7 @@ if(EXISTS "${base}.args")
   list(TRANSFORM arguments REPLACE "@SCRIPT@" "${name}.mac")
 endif()
 execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env --unset=VO_TEST_MODULE_LOG "VO_MODULE=${MODULE}"
+  COMMAND ${CMAKE_COMMAND} -E env --unset=VO_TEST_MODULE_LOG "VO_MODULE=${MODULE}" VO_PROGRESS=0
           "XDG_CONFIG_HOME=${WORK}/config" "HOME=${WORK}" SOURCE_DATE_EPOCH=0 -- "${VOPROF}" ${arguments}
   WORKING_DIRECTORY "${WORK}" OUTPUT_VARIABLE actual_stdout ERROR_VARIABLE actual_stderr
   RESULT_VARIABLE actual_status)
@@ -85,8 +87,8 @@ if(EXISTS "${base}.replay" AND EXISTS "${WORK}/recorded.txt")
   file(READ "${WORK}/recorded.txt" recorded)
   file(WRITE "${replay}/replay.mac" "${scene}${recorded}")
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env "VO_MODULE=${MODULE}" "XDG_CONFIG_HOME=${replay}/config" "HOME=${replay}"
-            SOURCE_DATE_EPOCH=0 -- "${VOPROF}" run replay.mac
+    COMMAND ${CMAKE_COMMAND} -E env "VO_MODULE=${MODULE}" VO_PROGRESS=0 "XDG_CONFIG_HOME=${replay}/config"
+            "HOME=${replay}" SOURCE_DATE_EPOCH=0 -- "${VOPROF}" run replay.mac
     WORKING_DIRECTORY "${replay}" RESULT_VARIABLE replay_status ERROR_VARIABLE replay_stderr)
   if(NOT replay_status STREQUAL 0)
     message(SEND_ERROR "${name}: the recorded macro played back with status ${replay_status}: ${replay_stderr}")

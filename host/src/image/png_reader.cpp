@@ -2,12 +2,14 @@
 // the function that calls it holds no C++ objects of its own: everything it
 // fills lives in a context owned by its caller.
 #include <csetjmp>
+#include <optional>
 #include <cstring>
 #include <vector>
 
 #include <png.h>
 
 #include "image/codecs.h"
+#include "core/progress.h"
 #include "image/pixel_storage.h"
 
 namespace host {
@@ -17,11 +19,12 @@ namespace {
 struct PngContext {
     std::span<const uint8_t> bytes;
     size_t position = 0;
-    std::string error;            // libpng's message, or ours
-    Image image;                  // the decoded pixels
-    std::vector<uint8_t> row;     // one decoded row
-    std::vector<uint8_t> whole;   // every row, for interlaced files only
-    std::vector<png_bytep> rows;  // row pointers into `whole`
+    std::string error;                     // libpng's message, or ours
+    Image image;                           // the decoded pixels
+    std::vector<uint8_t> row;              // one decoded row
+    std::vector<uint8_t> whole;            // every row, for interlaced files only
+    std::vector<png_bytep> rows;           // row pointers into `whole`
+    std::optional<ProgressTask> progress;  // here, not in readPng's frame, which longjmp leaves
 };
 
 PngContext &contextOf(png_structp png) {
@@ -113,9 +116,14 @@ bool readPng(png_structp png, png_infop info, const DecodeLimits &limits, PngCon
         for (png_uint_32 y = 0; y < height; ++y) storeRow(c.image, c.rows[y], channels, depth, shift, (int)y);
     } else {
         c.row.resize(rowBytes);
+        c.progress.emplace("reading PNG " + std::to_string(width) + "x" + std::to_string(height), height);
         for (png_uint_32 y = 0; y < height; ++y) {
             png_read_row(png, c.row.data(), nullptr);
             storeRow(c.image, c.row.data(), channels, depth, shift, (int)y);
+            if (!c.progress->advance(uint64_t(y) + 1)) {
+                c.error = "interrupted";
+                return false;
+            }
         }
     }
     readCalibration(png, info, c.image);

@@ -1,12 +1,14 @@
 // Writing PNG with libpng: gray 8/16-bit or 8-bit RGB, no interlacing.
 #include <cmath>
 #include <csetjmp>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include <png.h>
 
+#include "core/progress.h"
 #include "image/codecs.h"
 #include "image/pixel_storage.h"
 
@@ -17,7 +19,8 @@ namespace {
 struct PngWriteContext {
     std::string error;
     std::vector<uint8_t> row;
-    std::string bytes;  // the file so far
+    std::string bytes;                     // the file so far
+    std::optional<ProgressTask> progress;  // here, not in writePng's frame, which longjmp leaves
 };
 
 void keepError(png_structp png, png_const_charp message) {
@@ -82,9 +85,16 @@ bool writePng(png_structp png, png_infop info, const Image &image, PngWriteConte
     }
     writeCalibration(png, info, image);
     png_write_info(png, info);
+    c.progress.emplace("writing PNG " + std::to_string(image.width) + "x" + std::to_string(image.height),
+                       static_cast<uint64_t>(image.height));
     for (int y = 0; y < image.height; ++y) {
         fillRow(image, y, c.row);
         png_write_row(png, c.row.data());
+        // The bytes are made in memory before any file is touched, so stopping leaves none.
+        if (!c.progress->advance(static_cast<uint64_t>(y) + 1)) {
+            c.error = "interrupted";
+            return false;
+        }
     }
     png_write_end(png, nullptr);
     return true;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "image/codecs.h"
+#include "core/progress.h"
 #include "image/pixel_storage.h"
 
 namespace host {
@@ -115,6 +116,9 @@ std::string readSamples(PnmScanner &scan, const PnmHeader &h, Image &image) {
                       count);
         return text;
     }
+    // Progress and the stop request are looked at once a row.
+    const size_t rowSamples = static_cast<size_t>(h.width) * (h.colour ? 3 : 1);
+    ProgressTask task("reading PNM " + std::to_string(h.width) + "x" + std::to_string(h.height), count);
     for (size_t i = 0; i < count; ++i) {
         std::optional<uint32_t> v = h.binary ? scan.binarySample(width) : scan.number(65535);
         if (!v) {
@@ -124,6 +128,7 @@ std::string readSamples(PnmScanner &scan, const PnmHeader &h, Image &image) {
         }
         if (*v > h.maxval) return "sample value above maxval " + std::to_string(h.maxval);
         store(image, h, i, *v);
+        if ((i + 1) % rowSamples == 0 && !task.advance(i + 1)) return "interrupted";
     }
     return {};
 }

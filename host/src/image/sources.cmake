@@ -2,6 +2,7 @@
 list(APPEND VO_HOST_SOURCES
   src/core/image.cpp
   src/core/image_store.cpp
+  src/core/progress.cpp
   src/core/region.cpp
   src/image/calibration.cpp
   src/image/image_file.cpp

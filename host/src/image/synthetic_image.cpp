@@ -1,12 +1,15 @@
 // Synthetic images: a kind (pixel class) and a pattern (a formula of x, y).
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include <platform/files.h>
 
+#include "core/progress.h"
 #include "image/pixel_storage.h"
 #include "image/synthetic_image.h"
 
@@ -27,8 +30,10 @@ constexpr Kind kKinds[] = {
     {"rgb", ImageClass::Rgb, 255.0, 256.0},
 };
 
-// A pixel's value for each of its channels (one for gray, three for RGB).
-using Formula = std::function<void(int x, int y, double *channels)>;
+// One row's values, `channels` per pixel (one for gray, three for RGB). A row
+// at a time keeps the per-pixel work to the formula itself: a 32768 x 32768
+// image is a thousand million pixels.
+using RowFormula = std::function<void(int y, int width, int channels, double *row)>;
 
 // The numbers after "const:", separated by commas; none when any is not a number.
 std::optional<std::vector<double>> parseNumbers(const std::string &text) {
@@ -51,26 +56,37 @@ bool fitsKind(double v, const Kind &kind) {
     return v >= 0.0 && v <= kind.maximum && v == std::floor(v);
 }
 
-std::optional<Formula> constFormula(const std::string &values, const Kind &kind) {
+std::optional<RowFormula> constFormula(const std::string &values, const Kind &kind) {
     std::optional<std::vector<double>> v = parseNumbers(values);
     const size_t channels = kind.cls == ImageClass::Rgb ? 3 : 1;
     if (!v || v->size() != channels) return std::nullopt;
     for (double value : *v)
         if (!fitsKind(value, kind)) return std::nullopt;
-    return [v = *v](int, int, double *out) { std::copy(v.begin(), v.end(), out); };
+    return [v = *v](int, int width, int, double *row) {
+        for (int x = 0; x < width; ++x) row = std::copy(v.begin(), v.end(), row);
+    };
 }
 
-std::optional<Formula> formulaOf(const std::string &pattern, const Kind &kind) {
-    const double m = kind.modulus;
-    auto wrap = [m](double v) { return m > 0.0 ? std::fmod(v, m) : v; };
+std::optional<RowFormula> formulaOf(const std::string &pattern, const Kind &kind) {
+    // Coordinates are whole and not negative and the moduli are powers of two, so
+    // the wrap is a mask (all ones when there is none).
+    const int64_t mask = kind.modulus > 0.0 ? static_cast<int64_t>(kind.modulus) - 1 : INT64_MAX;
+    static_assert(std::all_of(std::begin(kKinds), std::end(kKinds), [](const Kind &k) {
+        const auto m = static_cast<int64_t>(k.modulus);
+        return (m & (m - 1)) == 0;
+    }));
+    auto wrap = [mask](int64_t v) { return static_cast<double>(v & mask); };
     if (pattern.rfind("const:", 0) == 0) return constFormula(pattern.substr(6), kind);
     if (pattern == "ramp-x" || pattern == "ramp-y") {
         const bool alongX = pattern == "ramp-x";
-        return [wrap, alongX](int x, int y, double *out) {
-            const double a = alongX ? x : y, b = alongX ? y : x;
-            out[0] = wrap(a);
-            out[1] = wrap(b);  // the RGB channels; gray images use out[0] only
-            out[2] = wrap(a + b);
+        return [wrap, alongX](int y, int width, int channels, double *row) {
+            for (int x = 0; x < width; ++x, row += channels) {
+                const int64_t a = alongX ? x : y, b = alongX ? y : x;
+                row[0] = wrap(a);
+                if (channels == 1) continue;
+                row[1] = wrap(b);
+                row[2] = wrap(a + b);
+            }
         };
     }
     if (pattern.rfind("checker:", 0) == 0) {
@@ -78,37 +94,48 @@ std::optional<Formula> formulaOf(const std::string &pattern, const Kind &kind) {
         const long n = std::strtol(pattern.c_str() + 8, &end, 10);
         if (end == pattern.c_str() + 8 || *end != '\0' || n < 1 || n > 1000000) return std::nullopt;
         const double high = kind.maximum;
-        return [n, high](int x, int y, double *out) {
-            const bool bright = (x / n + y / n) % 2 == 1;  // 0 at the top-left square
-            out[0] = out[1] = out[2] = bright ? high : 0.0;
+        return [n, high](int y, int width, int channels, double *row) {
+            for (int x = 0; x < width; ++x, row += channels) {
+                const bool bright = (x / n + y / n) % 2 == 1;  // 0 at the top-left square
+                std::fill_n(row, channels, bright ? high : 0.0);
+            }
         };
     }
     return std::nullopt;
 }
 
-void fill(Image &image, const Formula &formula) {
-    double v[3] = {0.0, 0.0, 0.0};
-    for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
-            formula(x, y, v);
-            const size_t i = pixelIndex(image, x, y);
-            switch (image.cls) {
-                case ImageClass::Gray8:
-                    image.gray8[i] = static_cast<uint8_t>(v[0]);
-                    break;
-                case ImageClass::Gray12:
-                case ImageClass::Gray16:
-                    image.gray16[i] = static_cast<uint16_t>(v[0]);
-                    break;
-                case ImageClass::Float:
-                    image.gray32f[i] = static_cast<float>(v[0]);
-                    break;
-                case ImageClass::Rgb:
-                    for (int c = 0; c < 3; ++c) image.rgb[3 * i + c] = static_cast<uint8_t>(v[c]);
-                    break;
-            }
-        }
+// Stores one row of values in the image's pixel class.
+void storeRow(Image &image, int y, const std::vector<double> &row) {
+    const size_t first = pixelIndex(image, 0, y), count = row.size();
+    switch (image.cls) {
+        case ImageClass::Gray8:
+            for (size_t i = 0; i < count; ++i) image.gray8[first + i] = static_cast<uint8_t>(row[i]);
+            break;
+        case ImageClass::Gray12:
+        case ImageClass::Gray16:
+            for (size_t i = 0; i < count; ++i) image.gray16[first + i] = static_cast<uint16_t>(row[i]);
+            break;
+        case ImageClass::Float:
+            for (size_t i = 0; i < count; ++i) image.gray32f[first + i] = static_cast<float>(row[i]);
+            break;
+        case ImageClass::Rgb:
+            for (size_t i = 0; i < count; ++i) image.rgb[3 * first + i] = static_cast<uint8_t>(row[i]);
+            break;
     }
+}
+
+// False when a stop was asked for before the last row.
+bool fill(Image &image, const RowFormula &formula) {
+    const int channels = image.isColour() ? 3 : 1;
+    std::vector<double> row(static_cast<size_t>(image.width) * static_cast<size_t>(channels));
+    ProgressTask task("ImgNew " + std::to_string(image.width) + "x" + std::to_string(image.height),
+                      static_cast<uint64_t>(image.height));
+    for (int y = 0; y < image.height; ++y) {
+        formula(y, image.width, channels, row.data());
+        storeRow(image, y, row);
+        if (!task.advance(static_cast<uint64_t>(y) + 1)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -121,7 +148,7 @@ ImageResult makeSyntheticImage(int width, int height, const std::string &kindNam
     if (!kind)
         return ImageResult::failure("unknown image kind \"" + plat::shortenedForMessage(kindName, 64) +
                                     "\" (gray8, gray12, gray16, float or rgb)");
-    const std::optional<Formula> formula = formulaOf(pattern, *kind);
+    const std::optional<RowFormula> formula = formulaOf(pattern, *kind);
     if (!formula)
         return ImageResult::failure("bad pattern \"" + plat::shortenedForMessage(pattern, 64) + "\" for " +
                                     kindName +
@@ -132,7 +159,7 @@ ImageResult makeSyntheticImage(int width, int height, const std::string &kindNam
     const std::string tooLarge = checkImageSize(uint64_t(width), uint64_t(height), kind->cls, DecodeLimits{});
     if (!tooLarge.empty()) return ImageResult::failure(tooLarge);
     Image image = makeBlankImage(width, height, kind->cls);
-    fill(image, *formula);
+    if (!fill(image, *formula)) return ImageResult::failure("interrupted");
     image.title = kindName + " " + pattern;
     return ImageResult::success(std::move(image));
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "image/codecs.h"
+#include "core/progress.h"
 #include "image/pixel_storage.h"
 #include "image/tiff_io.h"
 
@@ -159,12 +160,17 @@ std::string readPixels(TIFF *tif, const TiffLayout &l, const DecodeLimits &limit
     }
     std::vector<uint8_t> buffer(static_cast<size_t>(chunkBytes));
     const uint16_t planes = l.planar == PLANARCONFIG_SEPARATE ? static_cast<uint16_t>(l.channels) : 1;
+    ProgressTask task("reading TIFF " + std::to_string(l.width) + "x" + std::to_string(l.height),
+                      uint64_t(planes) * l.height);
     for (uint16_t plane = 0; plane < planes; ++plane) {
         for (uint32_t y = 0; y < l.height; y += l.chunkHeight) {
             for (uint32_t x = 0; x < l.width; x += l.chunkWidth) {
                 std::string error = readChunk(tif, l, x, y, plane, buffer, image, messages);
                 if (!error.empty()) return error;
             }
+            if (!task.advance(uint64_t(plane) * l.height +
+                              std::min<uint64_t>(l.height, uint64_t(y) + l.chunkHeight)))
+                return "interrupted";
         }
     }
     return {};

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/progress.h"
 #include "image/codecs.h"
 #include "image/pixel_storage.h"
 #include "image/tiff_io.h"
@@ -78,10 +79,14 @@ Status encodeTiff(const Image &image, std::string &bytes) {
     // libtiff's scanline writer takes a non-const buffer; it does not change it
     // for uncompressed data in native byte order, but a copy keeps that promise ours.
     std::vector<uint8_t> row(static_cast<size_t>(TIFFScanlineSize64(tif.get())));
+    ProgressTask task("writing TIFF " + std::to_string(image.width) + "x" + std::to_string(image.height),
+                      static_cast<uint64_t>(image.height));
     for (int y = 0; y < image.height; ++y) {
         std::memcpy(row.data(), rowOf(image, y), row.size());
         if (TIFFWriteScanline(tif.get(), row.data(), static_cast<uint32_t>(y), 0) < 0)
             return Status::failure(messages.lastError);
+        // The bytes are made in memory before any file is touched, so stopping leaves none.
+        if (!task.advance(static_cast<uint64_t>(y) + 1)) return Status::failure("interrupted");
     }
     if (!TIFFWriteDirectory(tif.get())) return Status::failure(messages.lastError);
     tif.reset();  // closing flushes what libtiff still holds

@@ -12,6 +12,7 @@
 #include <platform/files.h>
 
 #include "core/host_state.h"
+#include "core/progress.h"
 #include "macro/lexer.h"
 #include "macro/parser.h"
 #include "macro/statements.h"
@@ -115,7 +116,9 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
         return ScriptError{scriptName, script.error->line, script.error->column, script.error->message};
     for (const Statement &statement : script.statements)
         if (std::optional<Failure> bad = check(statement)) return errorAt(scriptName, statement, *bad);
-    for (const Statement &statement : script.statements) {
+    ProgressTask progress(scriptName, script.statements.size());
+    for (size_t i = 0; i < script.statements.size(); ++i) {
+        const Statement &statement = script.statements[i];
         Outcome outcome;
         {
             // The settings a statement changes (the module saves a key at a
@@ -130,6 +133,9 @@ std::optional<ScriptError> Interpreter::run(std::string_view text, const std::st
         // A file the plug-in could not write fails the statement that made it
         // write, even where the plug-in's own result does not tell.
         if (!outcome && state().pluginFileFailure) outcome = fail(*state().pluginFileFailure);
+        // A stop asked for while the statement ran ends the script here, whatever the
+        // statement made of it (long work it cut short reports a failure of its own).
+        if (!progress.advance(i + 1)) return errorAt(scriptName, statement, Failure{"interrupted"});
         if (outcome) return errorAt(scriptName, statement, *outcome);
     }
     return std::nullopt;

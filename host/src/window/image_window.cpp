@@ -3,7 +3,9 @@
 #include "window/image_window.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "core/image_store.h"
 #include "window/client_hooks.h"
@@ -83,7 +85,12 @@ bool setClientSize(HWND window, int width, int height) {
     RECT frame{0, 0, width, height};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE)));
-    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    // The frame's sides saturate for a client near INT_MAX; its size is taken in
+    // 64 bits and handed on at most INT_MAX (the platform then keeps it in range).
+    auto extent = [](LONG low, LONG high) {
+        return static_cast<int>(std::min<int64_t>(int64_t{high} - low, INT_MAX));
+    };
+    SetWindowPos(window, nullptr, 0, 0, extent(frame.left, frame.right), extent(frame.top, frame.bottom),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client{};
     GetClientRect(window, &client);

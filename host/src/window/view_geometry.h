@@ -19,9 +19,11 @@ struct ViewGeometry {
 
 // floor() that takes a value within rounding error of an integer as that
 // integer: 33 / 1.1 computes as 29.999999999999996, yet window pixel 33 at
-// zoom 1.1 shows image pixel 30. Results are kept in LONG range.
+// zoom 1.1 shows image pixel 30. One product or quotient errs by a few parts
+// in 1e16; the allowance is 1e-12 of the value, which stays far below one
+// pixel across the whole LONG range. Results are kept in LONG range.
 inline LONG floorToLong(double value) {
-    double f = std::floor(value + 1e-9 * std::fmax(1.0, std::fabs(value)));
+    double f = std::floor(value + 1e-12 * std::fmax(1.0, std::fabs(value)));
     if (f <= -2147483648.0) return -2147483647 - 1;
     if (f >= 2147483647.0) return 2147483647;
     return static_cast<LONG>(f);

@@ -1,8 +1,11 @@
 // Rectangle helpers. Rectangles are half-open (right and bottom excluded);
 // one with right <= left or bottom <= top is empty. Null pointers fail.
+// Moving or growing a side past the int range pins it at the range's end.
 #include <algorithm>
 
 #include <windows.h>
+
+#include "internal/saturate.h"
 
 namespace {
 
@@ -30,13 +33,17 @@ BOOL WINAPI CopyRect(LPRECT lprcDst, const RECT *lprcSrc) {
 
 BOOL WINAPI InflateRect(LPRECT lprc, int dx, int dy) {
     if (!lprc) return FALSE;
-    *lprc = {lprc->left - dx, lprc->top - dy, lprc->right + dx, lprc->bottom + dy};
+    using plat::addSaturated, plat::subSaturated;
+    *lprc = {subSaturated(lprc->left, dx), subSaturated(lprc->top, dy), addSaturated(lprc->right, dx),
+             addSaturated(lprc->bottom, dy)};
     return TRUE;
 }
 
 BOOL WINAPI OffsetRect(LPRECT lprc, int dx, int dy) {
     if (!lprc) return FALSE;
-    *lprc = {lprc->left + dx, lprc->top + dy, lprc->right + dx, lprc->bottom + dy};
+    using plat::addSaturated;
+    *lprc = {addSaturated(lprc->left, dx), addSaturated(lprc->top, dy), addSaturated(lprc->right, dx),
+             addSaturated(lprc->bottom, dy)};
     return TRUE;
 }
 

@@ -1,7 +1,10 @@
 // Window geometry: frames, client rectangles and the conversions between
-// client, window and screen coordinates.
+// client, window and screen coordinates. Windows are placed in the 16-bit
+// range, but the points converted come from callers with any value, so the
+// conversions saturate.
 #include <algorithm>
 
+#include "internal/saturate.h"
 #include "window/state.h"
 
 namespace plat {
@@ -41,8 +44,8 @@ POINT windowOriginOnScreen(const Window &w) {
     while (cur->isChild()) {
         const Window *parent = findWindow(cur->parent);
         if (!parent) break;
-        p.x += parent->rect.left + parent->client.left;
-        p.y += parent->rect.top + parent->client.top;
+        p.x = addSaturated(p.x, addSaturated(parent->rect.left, parent->client.left));
+        p.y = addSaturated(p.y, addSaturated(parent->rect.top, parent->client.top));
         cur = parent;
     }
     return p;
@@ -50,12 +53,13 @@ POINT windowOriginOnScreen(const Window &w) {
 
 POINT clientOriginOnScreen(const Window &w) {
     POINT p = windowOriginOnScreen(w);
-    return POINT{p.x + w.client.left, p.y + w.client.top};
+    return POINT{addSaturated(p.x, w.client.left), addSaturated(p.y, w.client.top)};
 }
 
 RECT windowRectOnScreen(const Window &w) {
     POINT p = windowOriginOnScreen(w);
-    return RECT{p.x, p.y, p.x + (w.rect.right - w.rect.left), p.y + (w.rect.bottom - w.rect.top)};
+    return RECT{p.x, p.y, addSaturated(p.x, w.rect.right - w.rect.left),
+                addSaturated(p.y, w.rect.bottom - w.rect.top)};
 }
 
 HWND topLevelOf(HWND hwnd) {
@@ -102,8 +106,8 @@ BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT p) {
     Window *w = findWindow(hwnd);
     if (!w || !p) return FALSE;
     POINT o = clientOriginOnScreen(*w);
-    p->x += o.x;
-    p->y += o.y;
+    p->x = addSaturated(p->x, o.x);
+    p->y = addSaturated(p->y, o.y);
     return TRUE;
 }
 
@@ -111,8 +115,8 @@ BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT p) {
     Window *w = findWindow(hwnd);
     if (!w || !p) return FALSE;
     POINT o = clientOriginOnScreen(*w);
-    p->x -= o.x;
-    p->y -= o.y;
+    p->x = subSaturated(p->x, o.x);
+    p->y = subSaturated(p->y, o.y);
     return TRUE;
 }
 
@@ -128,10 +132,10 @@ int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
         if (!w) return 0;
         b = clientOriginOnScreen(*w);
     }
-    int dx = a.x - b.x, dy = a.y - b.y;
+    LONG dx = subSaturated(a.x, b.x), dy = subSaturated(a.y, b.y);
     for (UINT i = 0; points && i < count; ++i) {
-        points[i].x += dx;
-        points[i].y += dy;
+        points[i].x = addSaturated(points[i].x, dx);
+        points[i].y = addSaturated(points[i].y, dy);
     }
     return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
 }
@@ -139,10 +143,10 @@ int WINAPI MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
 BOOL WINAPI AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle) {
     if (!rect) return FALSE;
     RECT in = frameInsets(style, exStyle, menu != FALSE);
-    rect->left -= in.left;
-    rect->top -= in.top;
-    rect->right += in.right;
-    rect->bottom += in.bottom;
+    rect->left = subSaturated(rect->left, in.left);
+    rect->top = subSaturated(rect->top, in.top);
+    rect->right = addSaturated(rect->right, in.right);
+    rect->bottom = addSaturated(rect->bottom, in.bottom);
     return TRUE;
 }
 

@@ -7,6 +7,7 @@
 // Frame drags and open menus are states of the seam, not nested loops.
 #include <algorithm>
 
+#include "internal/saturate.h"
 #include "window/state.h"
 
 namespace plat {
@@ -74,7 +75,7 @@ static void dragFrame() {
         m.tracking = Tracking::None;
         return;
     }
-    int dx = m.cursor.x - m.trackStart.x, dy = m.cursor.y - m.trackStart.y;
+    LONG dx = subSaturated(m.cursor.x, m.trackStart.x), dy = subSaturated(m.cursor.y, m.trackStart.y);
     RECT r = m.trackStartRect;
     if (m.tracking == Tracking::Move) {
         OffsetRect(&r, dx, dy);
@@ -86,14 +87,14 @@ static void dragFrame() {
     bool left = edge == 1 || edge == 4 || edge == 7, right = edge == 2 || edge == 5 || edge == 8;
     bool top = edge >= 3 && edge <= 5, bottom = edge >= 6;
     MINMAXINFO mmi = queryMinMax(*w);
-    if (left) r.left = std::min<LONG>(r.left + dx, r.right - mmi.ptMinTrackSize.x);
-    if (right) r.right = std::max<LONG>(r.right + dx, r.left + mmi.ptMinTrackSize.x);
-    if (top) r.top = std::min<LONG>(r.top + dy, r.bottom - mmi.ptMinTrackSize.y);
-    if (bottom) r.bottom = std::max<LONG>(r.bottom + dy, r.top + mmi.ptMinTrackSize.y);
+    if (left) r.left = std::min(addSaturated(r.left, dx), subSaturated(r.right, mmi.ptMinTrackSize.x));
+    if (right) r.right = std::max(addSaturated(r.right, dx), addSaturated(r.left, mmi.ptMinTrackSize.x));
+    if (top) r.top = std::min(addSaturated(r.top, dy), subSaturated(r.bottom, mmi.ptMinTrackSize.y));
+    if (bottom) r.bottom = std::max(addSaturated(r.bottom, dy), addSaturated(r.top, mmi.ptMinTrackSize.y));
     if (!findWindow(m.trackWindow)) return;
     deliver(m.trackWindow, WM_SIZING, static_cast<WPARAM>(edge), reinterpret_cast<LPARAM>(&r), false);
-    SetWindowPos(m.trackWindow, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m.trackWindow, nullptr, r.left, r.top, subSaturated(r.right, r.left),
+                 subSaturated(r.bottom, r.top), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 static UINT buttonMessage(MouseButton b, int kind) {  // kind 0 down, 1 up, 2 double

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "internal/menu.h"
+#include "internal/saturate.h"
 #include "window/state.h"
 
 namespace plat {
@@ -59,7 +60,7 @@ static std::vector<RECT> barLayout(const Window &w) {
 
 int menuBarItemAt(Window &w, POINT screen) {
     RECT wr = windowRectOnScreen(w);
-    POINT p{screen.x - wr.left, screen.y - wr.top};
+    POINT p{subSaturated(screen.x, wr.left), subSaturated(screen.y, wr.top)};  // the pointer may be anywhere
     std::vector<RECT> rects = barLayout(w);
     for (size_t i = 0; i < rects.size(); ++i)
         if (p.x >= rects[i].left && p.x < rects[i].right && p.y >= rects[i].top && p.y < rects[i].bottom)
@@ -242,7 +243,7 @@ int popupItemAt(POINT screen) {
     RECT wr = windowRectOnScreen(*p);
     int width = 0, height = 0;
     std::vector<RECT> rects = popupLayout(wm().trackMenu, width, height);
-    POINT local{screen.x - wr.left, screen.y - wr.top};
+    POINT local{subSaturated(screen.x, wr.left), subSaturated(screen.y, wr.top)};
     for (size_t i = 0; i < rects.size(); ++i)
         if (local.x >= rects[i].left && local.x < rects[i].right && local.y >= rects[i].top &&
             local.y < rects[i].bottom)

@@ -4,6 +4,7 @@
 // SIZE_RESTORED, SIZE_MINIMIZED or SIZE_MAXIMIZED).
 #include <algorithm>
 
+#include "internal/saturate.h"
 #include "window/state.h"
 
 namespace plat {
@@ -63,6 +64,12 @@ bool setWindowPosInternal(HWND hwnd, HWND insertAfter, int x, int y, int cx, int
     if (!(flags & SWP_NOSENDCHANGING))
         deliver(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&wp), false);
     if (!(w = findWindow(hwnd))) return false;
+    // What the caller or a WM_WINDOWPOSCHANGING handler asked for, brought into
+    // the range windows are kept in (so the sides below cannot overflow).
+    wp.x = windowCoordinate(wp.x);
+    wp.y = windowCoordinate(wp.y);
+    wp.cx = windowExtent(wp.cx);
+    wp.cy = windowExtent(wp.cy);
 
     RECT oldRect = w->rect;
     RECT oldClient = w->client;
@@ -75,8 +82,8 @@ bool setWindowPosInternal(HWND hwnd, HWND insertAfter, int x, int y, int cx, int
         w->rect.top = wp.y;
     }
     if (!(wp.flags & SWP_NOSIZE)) {
-        w->rect.right = w->rect.left + std::max(wp.cx, 0);
-        w->rect.bottom = w->rect.top + std::max(wp.cy, 0);
+        w->rect.right = w->rect.left + wp.cx;
+        w->rect.bottom = w->rect.top + wp.cy;
     }
     bool wasVisible = w->visible();
     if (wp.flags & SWP_SHOWWINDOW) w->style |= WS_VISIBLE;
@@ -137,8 +144,9 @@ static void changeState(Window &w, ShowState state, bool activate) {
         w.show = ShowState::Maximized;  // the frame queried below is the maximised one
         MINMAXINFO mmi = queryMinMax(w);
         if (!findWindow(hwnd)) return;
-        target = RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxPosition.x + mmi.ptMaxSize.x,
-                      mmi.ptMaxPosition.y + mmi.ptMaxSize.y};
+        target =
+            RECT{mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, addSaturated(mmi.ptMaxPosition.x, mmi.ptMaxSize.x),
+                 addSaturated(mmi.ptMaxPosition.y, mmi.ptMaxSize.y)};
     }
     Window *pw = findWindow(hwnd);
     if (!pw) return;
@@ -148,8 +156,9 @@ static void changeState(Window &w, ShowState state, bool activate) {
     if (state == ShowState::Maximized) pw->style |= WS_MAXIMIZE;
     UINT flags = SWP_FRAMECHANGED | kStateChanged | SWP_NOZORDER | SWP_NOACTIVATE |
                  (pw->visible() ? 0 : SWP_SHOWWINDOW);
-    setWindowPosInternal(hwnd, nullptr, target.left, target.top, target.right - target.left,
-                         target.bottom - target.top, flags);
+    // The maximised placement comes from WM_GETMINMAXINFO, any values at all.
+    setWindowPosInternal(hwnd, nullptr, target.left, target.top, subSaturated(target.right, target.left),
+                         subSaturated(target.bottom, target.top), flags);
     if (activate && findWindow(hwnd)) activateWindow(hwnd, WA_ACTIVE);
 }
 

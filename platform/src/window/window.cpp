@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "internal/init.h"
+#include "internal/saturate.h"
 #include "window/state.h"
 
 namespace plat {
@@ -145,7 +146,8 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
         if ((style & WS_CAPTION) == WS_CAPTION && !(style & WS_CHILD)) w.style |= WS_CLIPSIBLINGS;
     }
     defaultPlacement(w, x, y, cx, cy);
-    w.rect = RECT{x, y, x + std::max(cx, 0), y + std::max(cy, 0)};
+    x = windowCoordinate(x), y = windowCoordinate(y);  // the range SetWindowPos keeps windows in
+    w.rect = RECT{x, y, x + windowExtent(cx), y + windowExtent(cy)};
     w.normalRect = w.rect;
     HWND hwnd = wm().windows.add<HWND>(std::move(owned));
     Window *pw = findWindow(hwnd);
