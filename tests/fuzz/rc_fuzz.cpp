@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,7 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
 
     rc::CompileOptions options;
     options.includeDirs = {"include"};
+    // As on disk, a path whose last part is empty, "." or ".." (a folder) names no file.
     options.reader = [&](const std::string &path) -> std::optional<std::string> {
+        const std::string last = std::filesystem::path(path).filename().string();
+        if (last.empty() || last == "." || last == "..") return std::nullopt;
         return path == kScript ? std::optional<std::string>(script) : otherFile;
     };
     const rc::CompileResult result = rc::compileScript(kScript, options);
