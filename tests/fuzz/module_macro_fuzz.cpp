@@ -237,6 +237,11 @@ void checkProfiles() {
         require(static_cast<long>(record->sampleCount) * record->channelCount <= PROFILE_MAX_VALUES,
                 "a profile fits the 16-bit counts");
         require(record->freeformCount <= FREEFORM_MAX_POINTS, "the free-form list fits");
+        RECT frame;
+        GetWindowRect(record->profileWnd, &frame);
+        require(frame.right - frame.left <= GetSystemMetrics(SM_CXMAXTRACK) &&
+                    frame.bottom - frame.top <= GetSystemMetrics(SM_CYMAXTRACK),
+                "a profile window is never larger than a window can be made");
     }
 }
 
