@@ -1,6 +1,7 @@
-// Fuzz target of the INI file model: properties that hold for every input.
-#include "ini_fuzz.h"
-
+// Fuzz target of the INI file model (platform/src/kernel/ini_document.h): any
+// byte sequence must parse, serialise back unchanged and stay consistent under
+// edits; a violation aborts with a message (as libFuzzer expects).
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -15,7 +16,7 @@ using plat::ini::Document;
 
 void require(bool condition, const char *what) {
     if (condition) return;
-    std::fprintf(stderr, "fuzzIni: property violated: %s\n", what);
+    std::fprintf(stderr, "ini fuzz: property violated: %s\n", what);
     std::abort();
 }
 
@@ -51,7 +52,7 @@ void checkEditIsolated(const Document &original) {
 
 }  // namespace
 
-int fuzzIni(const uint8_t *data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::string_view bytes(reinterpret_cast<const char *>(data), size);
     Document doc = Document::parse(bytes);
     require(doc.serialize() == bytes, "serialising gives back the input bytes");

@@ -58,4 +58,18 @@ TEST_F(ModuleTest, AttributesReferenceAndFreeze) {
     EXPECT_EQ(macro(18120, 106, 3), 0) << "the function already in use re-reads nothing";
 }
 
+TEST_F(ModuleTest, DataQueriesRefuseAChannelTheProfileLacks) {
+    openImage(60, 10, "rgb", "ramp-x");
+    macro(18000);
+    std::vector<float> out(8);
+    const auto query = [&](LONG code, LONG channel) {
+        return macro(18160, code, channel, reinterpret_cast<LONG_PTR>(out.data()));
+    };
+    for (LONG code : {103, 105}) {
+        EXPECT_EQ(query(code, 2), 0) << code;
+        EXPECT_EQ(query(code, 3), -5) << code;
+        EXPECT_EQ(query(code, -1), -5) << code;
+    }
+}
+
 }  // namespace

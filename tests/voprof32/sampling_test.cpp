@@ -159,6 +159,30 @@ TEST_F(ModuleTest, AConstantBandDeviatesByZero) {
     EXPECT_EQ(channel(r, 0), std::vector<double>(16, 0.0));
 }
 
+// Lines beyond the image read 0 and still count; there are far more of them than the image has.
+TEST_F(ModuleTest, BandsReachingFarBeyondTheImageCountTheLinesThere) {
+    openImage(20, 20, "gray8", "const:10");
+    ProfileRecord *r = createProfile();
+    const struct {
+        WORD mode;
+        LONG geometry[4];
+        double inside, lines;
+    } bands[] = {{1, {2, 10, 11, 60000}, 10, 59991},
+                 {1, {2, -30000, 11, 4}, 5, 30005},
+                 {2, {-40000, 2, 19, 11}, 20, 40020},
+                 {2, {15, 2, 65000, 11}, 5, 64986}};
+    for (const auto &band : bands) {
+        r->thickMode = band.mode;
+        r->thickFunction = 3;
+        ASSERT_TRUE(moveTo(r, band.geometry[0], band.geometry[1], band.geometry[2], band.geometry[3]));
+        const double mean = 10.0 * band.inside / band.lines;
+        EXPECT_DOUBLE_EQ(channel(r, 0).front(), mean) << band.lines;
+        r->thickFunction = 4;
+        ProfileRead(r);
+        EXPECT_DOUBLE_EQ(channel(r, 0).back(), std::sqrt(100.0 * band.inside / band.lines - mean * mean));
+    }
+}
+
 TEST_F(ModuleTest, ReferenceSubtractsAndWidensTheRange) {
     openImage(30, 10, "gray8", "ramp-x");
     ProfileRecord *r = createProfile();

@@ -107,7 +107,8 @@ LONG ProfileGetData(struct ProfileRecord *record, LONG code, LONG argument, void
         case PROFDATA_STATS: {
             WORD channel = ChannelOf(record, argument);
             double s[5];
-            if (!record->samples) return -5;
+            /* A channel the profile lacks would be read past the end of the samples. */
+            if (!record->samples || channel >= record->channelCount) return -5;
             ValueStats(record->samples + (size_t)channel * record->sampleCount, record->sampleCount, s);
             floats[0] = (float)s[4];
             floats[1] = (float)s[3];
@@ -124,8 +125,8 @@ LONG ProfileGetData(struct ProfileRecord *record, LONG code, LONG argument, void
         }
         case PROFDATA_RANGE: {
             struct RangeStats r;
-            if (!record->samples) return -5;
-            ProfileRangeArea(record, (WORD)(SHORT)argument, &r);
+            if (!record->samples || ChannelOf(record, argument) >= record->channelCount) return -5;
+            ProfileRangeArea(record, ChannelOf(record, argument), &r);
             floats[0] = (float)r.x1;
             floats[1] = (float)r.x2;
             floats[2] = (float)r.area;

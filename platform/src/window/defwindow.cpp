@@ -41,8 +41,11 @@ static LRESULT onWindowPosChanging(Window &w, WINDOWPOS *wp) {
     // Windows enforces the tracking limits for resizable and overlapped
     // windows on every size change, not only while the user drags.
     bool limited = (w.style & WS_THICKFRAME) || !(w.style & (WS_POPUP | WS_CHILD));
-    if ((wp->flags & SWP_NOSIZE) || !limited || w.show == ShowState::Minimized) return 0;
+    if ((wp->flags & SWP_NOSIZE) || !limited) return 0;
     MINMAXINFO mmi = queryMinMax(w);
+    // A minimised window may be made smaller than its minimum, never larger than its maximum:
+    // its surface is allocated at the size it is given.
+    if (w.show == ShowState::Minimized) mmi.ptMinTrackSize = POINT{0, 0};
     wp->cx =
         std::clamp<int>(wp->cx, mmi.ptMinTrackSize.x, std::max(mmi.ptMinTrackSize.x, mmi.ptMaxTrackSize.x));
     wp->cy =

@@ -72,6 +72,9 @@ void invalidateFrame(Window &w) {
 static bool treePending(const Window &w) {
     if (!w.visible()) return false;
     if (w.updatePending || w.framePending) return true;
+    // The children of a minimised window wait until it is restored (paintWindowTree
+    // skips them); counting them would keep the pump painting nothing, forever.
+    if (w.show == ShowState::Minimized) return false;
     for (HWND h : w.children)
         if (const Window *c = findWindow(h); c && treePending(*c)) return true;
     return false;

@@ -1,7 +1,7 @@
 // Replays a fuzz target (its LLVMFuzzerTestOneInput) over every file of the
 // corpus directories given on the command line, so that the corpus and every
 // crash ever found (kept there as a named file) run under CTest without
-// libFuzzer. Linked with one of tiff_fuzz.cpp, png_fuzz.cpp, pnm_fuzz.cpp.
+// libFuzzer. Linked with each target by vo_add_fuzz_target (tests/CMakeLists.txt).
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
