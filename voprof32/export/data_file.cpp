@@ -198,6 +198,8 @@ static void WriteStatsLegend(HFILE file, struct ProfileRecord *record) {
  * figures the window shows. */
 static void WriteStatsRows(HFILE file, struct ProfileRecord *record) {
     WORD c;
+    /* A free-form profile before its polyline is finished has nothing to describe. */
+    if (!record->samples || !record->distances || record->sampleCount == 0) return;
     if (record->imageClass != IMAGECLASS_RGB) {
         if (record->statsMode == 2) {
             ProfileRangeArea(record, 0, &record->rangeStats);
@@ -207,7 +209,7 @@ static void WriteStatsRows(HFILE file, struct ProfileRecord *record) {
         }
         return;
     }
-    for (c = 0; c < 3 && record->samples; c++) {
+    for (c = 0; c < 3; c++) {
         if (record->statsMode == 2) {
             struct RangeStats range;
             ProfileRangeArea(record, c, &range);
