@@ -20,20 +20,6 @@ constexpr int kWorkbookLabelId = 100;
 constexpr int kWorkbookEditId = 101;
 constexpr int kOpenAfterSendId = 102;
 
-plat::res::DialogControl control(const char *cls, const char *text, int id, DWORD style, int x, int y, int cx,
-                                 int cy) {
-    plat::res::DialogControl c;
-    c.className = cls;
-    c.text = text;
-    c.id = id;
-    c.style = WS_CHILD | WS_VISIBLE | style;
-    c.x = x;
-    c.y = y;
-    c.cx = cx;
-    c.cy = cy;
-    return c;
-}
-
 plat::res::DialogTemplate optionsTemplate() {
     plat::res::DialogTemplate t;
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
@@ -42,14 +28,17 @@ plat::res::DialogTemplate optionsTemplate() {
     t.cx = 260;
     t.cy = 78;
     t.caption = "Spreadsheet Link";
-    t.controls.push_back(control("static", "&Workbook:", kWorkbookLabelId, SS_LEFT, 7, 7, 190, 9));
     t.controls.push_back(
-        control("edit", "", kWorkbookEditId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
-    t.controls.push_back(control("button", "Open the workbook after each send", kOpenAfterSendId,
-                                 BS_AUTOCHECKBOX | WS_TABSTOP, 7, 38, 190, 10));
+        plat::res::childControl("static", "&Workbook:", kWorkbookLabelId, SS_LEFT, 7, 7, 190, 9));
+    t.controls.push_back(plat::res::childControl("edit", "", kWorkbookEditId,
+                                                 WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
+    t.controls.push_back(plat::res::childControl("button", "Open the workbook after each send",
+                                                 kOpenAfterSendId, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 38, 190,
+                                                 10));
+    t.controls.push_back(plat::res::childControl("button", "OK", IDOK,
+                                                 BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 203, 7, 50, 14));
     t.controls.push_back(
-        control("button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 203, 7, 50, 14));
-    t.controls.push_back(control("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 203, 25, 50, 14));
+        plat::res::childControl("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 203, 25, 50, 14));
     return t;
 }
 

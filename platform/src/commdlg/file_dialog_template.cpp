@@ -7,20 +7,6 @@ namespace plat::commdlg {
 
 namespace {
 
-res::DialogControl control(const char *cls, std::string text, int id, DWORD style, int x, int y, int cx,
-                           int cy) {
-    res::DialogControl c;
-    c.className = cls;
-    c.text = std::move(text);
-    c.id = id;
-    c.style = WS_CHILD | WS_VISIBLE | style;
-    c.x = x;
-    c.y = y;
-    c.cx = cx;
-    c.cy = cy;
-    return c;
-}
-
 // The initial file name, read only within nMaxFile.
 std::string initialFileName(const OPENFILENAMEA &ofn) {
     if (ofn.lpstrFile == nullptr) return {};
@@ -56,16 +42,17 @@ res::DialogTemplate fileDialogTemplate(const OPENFILENAMEA &ofn, bool save) {
     t.pointSize = 8;
     t.fontName = "MS Sans Serif";
     // Left column: name and type; right column: the buttons, 4 units apart.
-    t.controls.push_back(control("static", "File name:", kFileNameLabelId, SS_LEFT, 7, 7, 190, 9));
-    t.controls.push_back(control("edit", initialFileName(ofn), kFileNameEditId,
-                                 WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
-    t.controls.push_back(control("static", save ? "Save as type:" : "Files of type:", kFileTypeLabelId,
-                                 SS_LEFT, 7, 38, 190, 9));
-    t.controls.push_back(control("static", filterDescription(ofn.lpstrFilter, ofn.nFilterIndex), kFileTypeId,
-                                 SS_LEFT | SS_NOPREFIX | SS_SUNKEN, 7, 49, 190, 12));
+    t.controls.push_back(res::childControl("static", "File name:", kFileNameLabelId, SS_LEFT, 7, 7, 190, 9));
+    t.controls.push_back(res::childControl("edit", initialFileName(ofn), kFileNameEditId,
+                                           WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
+    t.controls.push_back(res::childControl(
+        "static", save ? "Save as type:" : "Files of type:", kFileTypeLabelId, SS_LEFT, 7, 38, 190, 9));
+    t.controls.push_back(res::childControl("static", filterDescription(ofn.lpstrFilter, ofn.nFilterIndex),
+                                           kFileTypeId, SS_LEFT | SS_NOPREFIX | SS_SUNKEN, 7, 49, 190, 12));
     t.controls.push_back(
-        control("button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 207, 7, 50, 14));
-    t.controls.push_back(control("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 207, 25, 50, 14));
+        res::childControl("button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 207, 7, 50, 14));
+    t.controls.push_back(
+        res::childControl("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 207, 25, 50, 14));
     return t;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -32,6 +33,18 @@ struct DialogControl {
     DWORD exStyle = 0;
     int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
 };
+
+// A visible child control of a template, with the style bits given added.
+inline DialogControl childControl(const char *cls, std::string text, int id, DWORD style, int x, int y,
+                                  int cx, int cy) {
+    DialogControl c;
+    c.className = cls;
+    c.text = std::move(text);
+    c.id = id;
+    c.style = WS_CHILD | WS_VISIBLE | style;
+    c.x = x, c.y = y, c.cx = cx, c.cy = cy;
+    return c;
+}
 
 struct DialogTemplate {
     DWORD style = 0;
