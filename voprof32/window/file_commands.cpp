@@ -25,7 +25,7 @@
     (OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_ENABLEHOOK | OFN_PATHMUSTEXIST | \
      OFN_NOREADONLYRETURN | OFN_NONETWORKBUTTON)
 #define OPTIONS_TEXT 64
-#define STATEMENT_TEXT (MAX_PATH + 64)
+#define STATEMENT_TEXT (MAX_PATH + OPTIONS_TEXT + 16)
 
 /* The Save dialog; 1 with the chosen path in path, 0 when cancelled. */
 static int AskSavePath(HWND window, int data, char *path) {
