@@ -33,10 +33,6 @@
 #define ARG(i) ((LONG)args[i])
 #define ARG16(i) ((LONG)(WORD)args[i])
 
-static void Replot(struct ProfileRecord *record, int rebuild) {
-    ProfileReplot(record->profileWnd, record, rebuild);
-}
-
 static LONG CreateProfile(HWND host, LONG *extra) {
     LONG aoi[4] = {0, 0, 0, 0};
     LONG imageId = (LONG)HostQueryCall(QueryActiveImage, 0), area;
@@ -78,8 +74,7 @@ static LONG LineMove(struct ProfileRecord *record, int interactive) {
     if (!ProfilePrepare(record, r)) return -1000;
     record->overlayHidden = 0;
     ProfileDrawOverlay(record);
-    ProfileRead(record);
-    Replot(record, 1);
+    ProfileReread(record->profileWnd, record, 0, 1);
     if (interactive) HostShowPrompt(LoadResString(IDS_POSITION_PROFILE));
     return 0;
 }
@@ -114,8 +109,7 @@ static LONG SetFreeformPoints(struct ProfileRecord *record, const POINT *points,
     ProfileChartCreate(record);
     EnableWindow(GetDlgItem(record->profileWnd, IDC_DELETE_FREEFORM), TRUE);
     ProfilePrepare(record, record->geometry);
-    ProfileRead(record);
-    Replot(record, 1);
+    ProfileReread(record->profileWnd, record, 0, 1);
     InvalidateRect(record->imageWnd, 0, FALSE);
     return 0;
 }
@@ -126,9 +120,7 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
         case ATTR_AUTOUPDATE:
             record->autoUpdate = (DWORD)value;
             if (value) {
-                ProfileRead(record);
-                ProfileDistances(record);
-                Replot(record, 1);
+                ProfileReread(record->profileWnd, record, 1, 1);
             }
             return 0;
         case ATTR_LINETYPE:
@@ -139,8 +131,7 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
             /* Values that are neither a thick mode nor a thick function change nothing. */
             if (record->thickFunction == value || value > 4) return 0;
             record->thickFunction = (WORD)value;
-            ProfileRead(record);
-            Replot(record, 1);
+            ProfileReread(record->profileWnd, record, 0, 1);
             return 0;
         case ATTR_ORIGIN:
             record->fullScale = (DWORD)value;
@@ -148,13 +139,11 @@ static LONG SetAttribute(struct ProfileRecord *record, const LONG_PTR *args) {
             return 0;
         case ATTR_REFERENCE:
             ProfileSetReference(record, (DWORD)value, 0);
-            ProfileRead(record);
-            Replot(record, 1);
+            ProfileReread(record->profileWnd, record, 0, 1);
             return 0;
         case ATTR_FREEZE:
             ProfileSetFreeze(record, (DWORD)value, 0);
-            ProfileRead(record);
-            Replot(record, 0);
+            ProfileReread(record->profileWnd, record, 0, 0);
             return 0;
         case ATTR_CHANNEL1:
         case ATTR_CHANNEL2:
@@ -269,9 +258,7 @@ VOPROF_EXPORT LONG WINAPI MacroExecFunction(HWND host, WORD code, LONG_PTR *args
                          SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             return 0;
         case PROFCMD_UPDATE:
-            ProfileRead(record);
-            ProfileDistances(record);
-            Replot(record, 1);
+            ProfileReread(record->profileWnd, record, 1, 1);
             if (!IsIconic(record->profileWnd)) UpdateWindow(record->profileWnd);
             return 0;
         case PROFCMD_GETDATA:

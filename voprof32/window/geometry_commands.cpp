@@ -25,10 +25,6 @@
 #include "window/profile_view.h"
 #include "window/reference_freeze.h"
 
-static void Replot(HWND window, int rebuild) {
-    ProfileReplot(window, ProfileFromWindow(window), rebuild);
-}
-
 static void ZeroSamples(struct ProfileRecord *record) {
     if (record->samples)
         memset(record->samples, 0,
@@ -75,8 +71,7 @@ static void ShowLineOrCircle(HWND window, struct ProfileRecord *record, DWORD re
     ProfilePrepare(record, record->geometry);
     ProfileSetReference(record, referenceOn, record->referenceGeometry);
     ProfileSetFreeze(record, frozenOn, record->frozenGeometry);
-    ProfileRead(record);
-    Replot(window, 0);
+    ProfileReread(window, record, 0, 0);
 }
 
 static void ShowFreeform(HWND window, struct ProfileRecord *record, DWORD referenceOn, DWORD frozenOn) {
@@ -87,8 +82,7 @@ static void ShowFreeform(HWND window, struct ProfileRecord *record, DWORD refere
         ProfilePrepare(record, record->geometry);
         ProfileSetReference(record, referenceOn, record->referenceGeometry);
         ProfileSetFreeze(record, frozenOn, record->frozenGeometry);
-        ProfileRead(record);
-        Replot(window, 0);
+        ProfileReread(window, record, 0, 0);
         return;
     }
     /* No polyline yet: no chart until the user has drawn one. */
@@ -136,8 +130,7 @@ void SetThickMode(HWND window, struct ProfileRecord *record, WORD mode) {
     memcpy(copy, g, sizeof copy);
     if (mode != 0) NormaliseRect(copy);
     if (ProfilePrepare(record, copy)) {
-        ProfileRead(record);
-        Replot(window, 1);
+        ProfileReread(window, record, 0, 1);
     } else {
         record->thickMode = old;
     }
@@ -164,7 +157,7 @@ void BringNextChannelForward(HWND window, struct ProfileRecord *record) {
     for (step = 0; step < 3; step++)
         ChartAttr(record->chartHandle, CHARTATTR_NEXTPLOT, (LONG_PTR)plot, 0, &plot);
     ChartAttr(record->chartHandle, CHARTATTR_SET | CHARTATTR_TOHEAD, (LONG_PTR)plot, 0, 0);
-    Replot(window, 0);
+    ProfileReplot(window, record, 0);
 }
 
 static void ToggleReference(HWND window, struct ProfileRecord *record) {
@@ -174,8 +167,7 @@ static void ToggleReference(HWND window, struct ProfileRecord *record) {
         return;
     }
     ProfileSetReference(record, !record->referenceOn, 0);
-    ProfileRead(record);
-    Replot(window, 1);
+    ProfileReread(window, record, 0, 1);
     wsprintfA(statement, "VoProfSetAttr(REFERENCE, %d)", (int)record->referenceOn);
     HostRecordStatement(statement);
 }

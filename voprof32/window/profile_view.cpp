@@ -32,9 +32,14 @@ void ProfileReplot(HWND window, struct ProfileRecord *record, int rebuild) {
     ProfileShowStats(window);
 }
 
-void ProfileReadAndShow(struct ProfileRecord *record) {
+void ProfileReread(HWND window, struct ProfileRecord *record, int distances, int rebuild) {
     ProfileRead(record);
-    ProfileReplot(record->profileWnd, record, 1);
+    if (distances) ProfileDistances(record);
+    ProfileReplot(window, record, rebuild);
+}
+
+void ProfileReadAndShow(struct ProfileRecord *record) {
+    ProfileReread(record->profileWnd, record, 0, 1);
 }
 
 void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on) {

@@ -11,6 +11,8 @@ void RefreshProfileView(HWND window, int rebuild);
 /* Reads the profile again and shows it: statistics, chart or table, statistics column. */
 /* Statistics, view and statistics column after a new reading. */
 void ProfileReplot(HWND window, struct ProfileRecord *record, int rebuild);
+/* The profile read again (with its distances when they may have changed) and re-plotted. */
+void ProfileReread(HWND window, struct ProfileRecord *record, int distances, int rebuild);
 void ProfileReadAndShow(struct ProfileRecord *record);
 /* The table over the chart on or off; nothing when it already is. */
 void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on);

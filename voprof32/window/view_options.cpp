@@ -27,32 +27,25 @@
 #define AXIS_VALUE 0
 #define AXIS_DISTANCE 1
 
-static void ReadAndReplot(HWND window, struct ProfileRecord *record) {
-    ProfileRead(record);
-    ProfileDistances(record);
-    ProfileReplot(window, record, 1);
-}
-
 void SetColorModel(HWND window, struct ProfileRecord *record, DWORD model) {
     if (model == record->colorModel) return;
     record->colorModel = model;
     ProfilePlotNames(record);
-    ProfileRead(record);
-    ProfileReplot(window, record, 1);
+    ProfileReread(window, record, 0, 1);
 }
 
 void SetSpatialCal(HWND window, struct ProfileRecord *record, DWORD on) {
     record->spatialCalOn = on;
     if (record->chartHandle)
         ChartAttr(record->chartHandle, CHARTATTR_SET | CHARTATTR_CALIBRATED, AXIS_DISTANCE, on ? 1 : 0, 0);
-    ReadAndReplot(window, record);
+    ProfileReread(window, record, 1, 1);
 }
 
 void SetIntensityCal(HWND window, struct ProfileRecord *record, DWORD on) {
     record->intensityCalOn = on;
     if (record->chartHandle)
         ChartAttr(record->chartHandle, CHARTATTR_SET | CHARTATTR_CALIBRATED, AXIS_VALUE, on ? 1 : 0, 0);
-    ReadAndReplot(window, record);
+    ProfileReread(window, record, 1, 1);
 }
 
 static void RecordSetting(const char *keyword, DWORD value) {
@@ -75,26 +68,21 @@ static void ToggleChannel(HWND window, struct ProfileRecord *record, int k) {
 /* Adopts the geometry again (the image may have changed under it); recorded only when it could be. */
 static void Update(HWND window, struct ProfileRecord *record) {
     if (!ProfilePrepare(record, record->geometry)) return;
-    ProfileRead(record);
-    ProfileDistances(record);
-    ProfileReplot(window, record, 1);
+    ProfileReread(window, record, 1, 1);
     HostRecordStatement("VoProfUpdate()");
 }
 
 static void ToggleAutoUpdate(HWND window, struct ProfileRecord *record) {
     record->autoUpdate = !record->autoUpdate;
     if (record->autoUpdate) {
-        ProfileRead(record);
-        ProfileDistances(record);
-        ProfileReplot(window, record, 1);
+        ProfileReread(window, record, 1, 1);
     }
     RecordSetting("AUTOUPDATE", record->autoUpdate);
 }
 
 static void ToggleFreeze(HWND window, struct ProfileRecord *record) {
     ProfileSetFreeze(record, !record->frozenOn, 0);
-    ProfileRead(record);
-    ProfileReplot(window, record, 0);
+    ProfileReread(window, record, 0, 0);
     RecordSetting("FREEZE", record->frozenOn);
 }
 
@@ -104,8 +92,7 @@ static void SetThickFunction(HWND window, struct ProfileRecord *record, WORD fun
                                       : "VoProfSetAttr(LINETYPE, THICKSTDDEV)");
     if (record->thickFunction == function) return;
     record->thickFunction = function;
-    ProfileRead(record);
-    ProfileReplot(window, record, 1);
+    ProfileReread(window, record, 0, 1);
 }
 
 static void ShowPlotOrder(HWND window, struct ProfileRecord *record) {
