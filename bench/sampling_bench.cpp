@@ -6,6 +6,7 @@
 
 #include <binsum32.h>
 
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <utility>
@@ -25,6 +26,7 @@ constexpr int64_t kBytesPerSample = 2 + 8;
 struct BenchImage {
     HIMGREGION plain = nullptr;
     HIMGREGION calibrated = nullptr;
+    const uint16_t *pixels = nullptr;  // the stored image's, for the plain loops
 
     BenchImage() {
         host::Image image;
@@ -35,6 +37,7 @@ struct BenchImage {
         for (size_t i = 0; i < image.gray16.size(); ++i)
             image.gray16[i] = static_cast<uint16_t>(i * 2654435761u >> 16);
         const int id = host::images().add(std::move(image));
+        pixels = host::images().find(id)->gray16.data();
         plain = static_cast<HIMGREGION>(host::addRegion({id, 0, 0, kSide - 1, kSide - 1, std::nullopt}));
         calibrated = static_cast<HIMGREGION>(
             host::addRegion({id, 0, 0, kSide - 1, kSide - 1, host::IntensityCalibration{-3.0, 0.125, "u"}}));
@@ -103,6 +106,47 @@ void BM_BandRowByRow(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * kRows * kColumns * kBytesPerSample);
 }
 
+// Plain loops over the same pixels: the floor each reading above is held
+// against (a row, a 45-degree diagonal, and the band's mean and standard
+// deviation in double). scripts/bench reads the ratios from the JSON output.
+void plainLine(benchmark::State &state, size_t first, size_t stride) {
+    const uint16_t *pixels = benchImage().pixels;
+    std::vector<double> values(kSamples);
+    for (auto _ : state) {
+        for (size_t i = 0; i < static_cast<size_t>(kSamples); ++i) values[i] = pixels[first + i * stride];
+        benchmark::DoNotOptimize(values.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kSamples);
+    state.SetBytesProcessed(state.iterations() * kSamples * kBytesPerSample);
+}
+
+void BM_PlainRow(benchmark::State &s) {
+    plainLine(s, size_t{4000} * kSide + 2048, 1);
+}
+void BM_PlainDiagonal45(benchmark::State &s) {
+    plainLine(s, size_t{1000} * kSide + 1000, kSide + 1);
+}
+
+void BM_PlainBandMeanStd(benchmark::State &state) {
+    constexpr size_t kRows = 512, kColumns = 1024, kLeft = 3000, kTop = 2000;
+    const uint16_t *pixels = benchImage().pixels;
+    for (auto _ : state) {
+        double sum = 0.0, squares = 0.0;
+        for (size_t y = kTop; y < kTop + kRows; ++y)
+            for (size_t x = kLeft; x < kLeft + kColumns; ++x) {
+                const double v = pixels[y * kSide + x];
+                sum += v;
+                squares += v * v;
+            }
+        const double n = kRows * kColumns, mean = sum / n;
+        benchmark::DoNotOptimize(mean);
+        benchmark::DoNotOptimize(std::sqrt((squares - sum * mean) / (n - 1)));
+    }
+    state.SetItemsProcessed(state.iterations() * kRows * kColumns);
+    state.SetBytesProcessed(state.iterations() * kRows * kColumns * kBytesPerSample);
+}
+
 BENCHMARK(BM_Horizontal);
 BENCHMARK(BM_HorizontalReversed);
 BENCHMARK(BM_HorizontalCalibrated);
@@ -113,6 +157,9 @@ BENCHMARK(BM_Diagonal45);
 BENCHMARK(BM_DiagonalShallow);
 BENCHMARK(BM_DiagonalSteep);
 BENCHMARK(BM_BandRowByRow);
+BENCHMARK(BM_PlainRow);
+BENCHMARK(BM_PlainDiagonal45);
+BENCHMARK(BM_PlainBandMeanStd);
 
 }  // namespace
 
