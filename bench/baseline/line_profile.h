@@ -1,8 +1,8 @@
 /* The reference line profile over a decoded image in memory, shared by the
  * plain C readers: n = max(|dx|, |dy|) + 1 samples, sample i at
  * (x1 + i dx / (n - 1), y1 + i dy / (n - 1)) read from the nearest pixel, then
- * the mean and standard deviation of the samples (first channel of colour
- * images). It is what the whole-process runs of voprof compute, so a reader's
+ * the mean and standard deviation of the samples (population deviation, over
+ * n, as the profile window reports it; first channel of colour images). It is what the whole-process runs of voprof compute, so a reader's
  * time can be set against ours for the same work. */
 #ifndef BENCH_LINE_PROFILE_H
 #define BENCH_LINE_PROFILE_H
@@ -65,7 +65,7 @@ static inline int print_profile(const struct PixelBuffer *b, long x1, long y1, l
         squares += v * v;
     }
     const double mean = sum / (double)n;
-    const double variance = n > 1 ? (squares - sum * mean) / (double)(n - 1) : 0.0;
+    const double variance = (squares - sum * mean) / (double)n;
     printf("%ld %.9g %.9g\n", n, mean, sqrt(variance > 0.0 ? variance : 0.0));
     return 0;
 }

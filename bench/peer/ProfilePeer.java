@@ -22,7 +22,7 @@ public class ProfilePeer {
         }
         int n = line.length;
         double mean = sum / n;
-        double std = n > 1 ? Math.sqrt(Math.max(0.0, (squares - sum * mean) / (n - 1))) : 0.0;
+        double std = Math.sqrt(Math.max(0.0, (squares - sum * mean) / n));
         System.out.println(n + " " + mean + " " + std);
         System.exit(0);
     }
