@@ -81,6 +81,18 @@ def ratio_of(a, b):
     return None if a is None or b is None or b == 0 else a / b
 
 
+FAILURES = []  # notes for the rows whose run failed
+SCRATCH = ""  # left out of the messages kept, it changes every run
+
+
+def status_cell(case, label, status):
+    """The cell of a run that did not give a time: "failed", with its message kept for the notes."""
+    if status.startswith("failed: "):
+        FAILURES.append("%s, %s: %s" % (case, label, status[len("failed: "):].replace(SCRATCH + "/", "")))
+        return "failed"
+    return status
+
+
 def file_rows(results):
     rows = []
     for case, runs in results.items():
@@ -89,9 +101,11 @@ def file_rows(results):
             continue
         name = " ".join(case.split("/")).replace("tiff", "TIFF", 1).replace("png", "PNG", 1)
         ours_ms, ours_rss, image_bytes, ours_status = runs.get("ours", (None, None, 0, "not run"))
-        ours_text = ms(ours_ms) if ours_ms is not None else ours_status
+        ours_text = ms(ours_ms) if ours_ms is not None else status_cell(case, "ours", ours_status)
         if family == "tiff":
-            ij = runs.get("imagej", (None, None, 0, "not run"))[0]
+            ij, _, _, ij_status = runs.get("imagej", (None, None, 0, "not run"))
+            if ij is None:
+                status_cell(case, "ImageJ", ij_status)
             r = ratio_of(ours_ms, ij)
             rows.append(row(name + ": time vs ImageJ", ours_text, ms(ij) if ij else "n/a", r,
                             "<= %.2fx" % IMAGEJ_RATIO, None if r is None else r <= IMAGEJ_RATIO))
@@ -132,7 +146,7 @@ def bigtiff_rows(results):
             continue
         t, rss, image_bytes, status = runs.get("ours", (None, None, 0, "not run"))
         label = "BigTIFF 60000 x 60000 16-bit, open + diagonal profile"
-        rows.append(row(label + ": time", ms(t) if t is not None else status, "-", None,
+        rows.append(row(label + ": time", ms(t) if t is not None else status_cell(case, "ours", status), "-", None,
                         "< %.0f ms" % BIGTIFF_MS, None if t is None else t < BIGTIFF_MS))
         rows.append(row(label + ": peak RSS", mib(rss), mib(image_bytes / 1024.0), ratio_of(rss, image_bytes / 1024.0),
                         "<= %.0f MiB" % BIGTIFF_RSS_MIB, None if rss is None else rss / 1024.0 <= BIGTIFF_RSS_MIB))
@@ -180,9 +194,11 @@ def machine():
         if line.startswith("MemTotal"):
             memory = "%.1f GiB" % (int(line.split()[1]) / 1024.0 / 1024.0)
     commit = subprocess.run(["git", "rev-parse", "--short", "HEAD"], capture_output=True, text=True).stdout.strip()
-    return "%d CPUs (%s), %s memory, %s, commit %s, %s UTC" % (
+    # Other work on the machine stretches wall times; the load says how much there was.
+    load = "load average %.1f" % os.getloadavg()[1]
+    return "%d CPUs (%s), %s memory, %s, commit %s, %s UTC, %s" % (
         os.cpu_count(), model, memory, platform.platform(terse=True), commit or "?",
-        time.strftime("%Y-%m-%d %H:%M", time.gmtime()))
+        time.strftime("%Y-%m-%d %H:%M", time.gmtime()), load)
 
 
 def table(rows):
@@ -193,6 +209,8 @@ def table(rows):
 
 
 def main(scratch, doc):
+    global SCRATCH
+    SCRATCH = scratch.rstrip("/")
     results = load_results(scratch)
     benchmarks = load_benchmarks(os.path.join(scratch, "image_new.json"))
     benchmarks.update(load_benchmarks(os.path.join(scratch, "sampling.json")))
@@ -200,7 +218,7 @@ def main(scratch, doc):
             + sampling_rows(benchmarks))
     notes_path = os.path.join(scratch, "notes.txt")
     notes = open(notes_path).read().split("\n") if os.path.exists(notes_path) else []
-    notes = [n for n in notes if n.strip()]
+    notes = [n for n in notes if n.strip()] + FAILURES
     text = table(rows)
     print(text)
     for n in notes:
