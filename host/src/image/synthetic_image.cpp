@@ -1,10 +1,17 @@
 // Synthetic images: a kind (pixel class) and a pattern (a formula of x, y).
+//
+// Every pattern repeats whole rows: a ramp along x is one row over and over,
+// a checker has two distinct rows, RGB ramps repeat every 256 rows. So each
+// row is either computed once, straight in the pixel type, or copied from an
+// earlier row with the same values; the copy runs at memory speed, which
+// matters for images of a thousand million pixels.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <functional>
+#include <cstring>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include <platform/files.h>
@@ -30,10 +37,22 @@ constexpr Kind kKinds[] = {
     {"rgb", ImageClass::Rgb, 255.0, 256.0},
 };
 
-// One row's values, `channels` per pixel (one for gray, three for RGB). A row
-// at a time keeps the per-pixel work to the formula itself: a 32768 x 32768
-// image is a thousand million pixels.
-using RowFormula = std::function<void(int y, int width, int channels, double *row)>;
+// Coordinates are whole and not negative and the moduli are powers of two, so
+// a ramp's wrap is a mask.
+static_assert(std::all_of(std::begin(kKinds), std::end(kKinds), [](const Kind &k) {
+    const auto m = static_cast<int64_t>(k.modulus);
+    return (m & (m - 1)) == 0;
+}));
+
+enum class Shape { Constant, RampX, RampY, Checker };
+
+struct Pattern {
+    Shape shape = Shape::Constant;
+    std::vector<double> values;  // Constant: one per channel
+    int side = 1;                // Checker: the squares' side in pixels
+    int64_t mask = INT64_MAX;    // ramps: all ones when they do not wrap
+    double high = 0.0;           // Checker: the bright squares' value
+};
 
 // The numbers after "const:", separated by commas; none when any is not a number.
 std::optional<std::vector<double>> parseNumbers(const std::string &text) {
@@ -56,102 +75,145 @@ bool fitsKind(double v, const Kind &kind) {
     return v >= 0.0 && v <= kind.maximum && v == std::floor(v);
 }
 
-std::optional<RowFormula> constFormula(const std::string &values, const Kind &kind) {
-    std::optional<std::vector<double>> v = parseNumbers(values);
-    const size_t channels = kind.cls == ImageClass::Rgb ? 3 : 1;
-    if (!v || v->size() != channels) return std::nullopt;
-    for (double value : *v)
-        if (!fitsKind(value, kind)) return std::nullopt;
-    return [v = *v](int, int width, int, double *row) {
-        for (int x = 0; x < width; ++x) row = std::copy(v.begin(), v.end(), row);
-    };
-}
-
-std::optional<RowFormula> formulaOf(const std::string &pattern, const Kind &kind) {
-    // Coordinates are whole and not negative and the moduli are powers of two, so
-    // the wrap is a mask (all ones when there is none).
-    const int64_t mask = kind.modulus > 0.0 ? static_cast<int64_t>(kind.modulus) - 1 : INT64_MAX;
-    static_assert(std::all_of(std::begin(kKinds), std::end(kKinds), [](const Kind &k) {
-        const auto m = static_cast<int64_t>(k.modulus);
-        return (m & (m - 1)) == 0;
-    }));
-    auto wrap = [mask](int64_t v) { return static_cast<double>(v & mask); };
-    if (pattern.rfind("const:", 0) == 0) return constFormula(pattern.substr(6), kind);
-    if (pattern == "ramp-x" || pattern == "ramp-y") {
-        const bool alongX = pattern == "ramp-x";
-        return [wrap, alongX](int y, int width, int channels, double *row) {
-            for (int x = 0; x < width; ++x, row += channels) {
-                const int64_t a = alongX ? x : y, b = alongX ? y : x;
-                row[0] = wrap(a);
-                if (channels == 1) continue;
-                row[1] = wrap(b);
-                row[2] = wrap(a + b);
-            }
-        };
+std::optional<Pattern> parsePattern(const std::string &text, const Kind &kind) {
+    Pattern pattern;
+    if (kind.modulus > 0.0) pattern.mask = static_cast<int64_t>(kind.modulus) - 1;
+    pattern.high = kind.maximum;
+    if (text.rfind("const:", 0) == 0) {
+        std::optional<std::vector<double>> v = parseNumbers(text.substr(6));
+        const size_t channels = kind.cls == ImageClass::Rgb ? 3 : 1;
+        if (!v || v->size() != channels) return std::nullopt;
+        for (double value : *v)
+            if (!fitsKind(value, kind)) return std::nullopt;
+        pattern.values = std::move(*v);
+        return pattern;
     }
-    if (pattern.rfind("checker:", 0) == 0) {
+    if (text == "ramp-x" || text == "ramp-y") {
+        pattern.shape = text == "ramp-x" ? Shape::RampX : Shape::RampY;
+        return pattern;
+    }
+    if (text.rfind("checker:", 0) == 0) {
         char *end = nullptr;
-        const long n = std::strtol(pattern.c_str() + 8, &end, 10);
-        if (end == pattern.c_str() + 8 || *end != '\0' || n < 1 || n > 1000000) return std::nullopt;
-        const double high = kind.maximum;
-        return [n, high](int y, int width, int channels, double *row) {
-            for (int x = 0; x < width; ++x, row += channels) {
-                const bool bright = (x / n + y / n) % 2 == 1;  // 0 at the top-left square
-                std::fill_n(row, channels, bright ? high : 0.0);
-            }
-        };
+        const long n = std::strtol(text.c_str() + 8, &end, 10);
+        if (end == text.c_str() + 8 || *end != '\0' || n < 1 || n > 1000000) return std::nullopt;
+        pattern.shape = Shape::Checker;
+        pattern.side = static_cast<int>(n);
+        return pattern;
     }
     return std::nullopt;
 }
 
-// Stores one row of values in the image's pixel class.
-void storeRow(Image &image, int y, const std::vector<double> &row) {
-    const size_t first = pixelIndex(image, 0, y), count = row.size();
-    switch (image.cls) {
-        case ImageClass::Gray8:
-            for (size_t i = 0; i < count; ++i) image.gray8[first + i] = static_cast<uint8_t>(row[i]);
-            break;
-        case ImageClass::Gray12:
-        case ImageClass::Gray16:
-            for (size_t i = 0; i < count; ++i) image.gray16[first + i] = static_cast<uint16_t>(row[i]);
-            break;
-        case ImageClass::Float:
-            for (size_t i = 0; i < count; ++i) image.gray32f[first + i] = static_cast<float>(row[i]);
-            break;
-        case ImageClass::Rgb:
-            for (size_t i = 0; i < count; ++i) image.rgb[3 * first + i] = static_cast<uint8_t>(row[i]);
-            break;
+// An earlier row holding the same values as row y, or -1 when row y must be computed.
+int sameRowAs(const Pattern &p, int y, int channels, int64_t rgbPeriod) {
+    switch (p.shape) {
+        case Shape::Constant:
+            return y > 0 ? 0 : -1;
+        case Shape::RampX:
+        case Shape::RampY:
+            // Gray ramps along x do not depend on y; a gray ramp along y is one
+            // value per row, as quick to fill as to copy. RGB rows repeat with
+            // the channels' wrap.
+            if (channels == 1) return p.shape == Shape::RampX && y > 0 ? 0 : -1;
+            return y >= rgbPeriod ? static_cast<int>(y - rgbPeriod) : -1;
+        case Shape::Checker:
+            if (y % p.side != 0) return y - 1;
+            return y >= 2 * p.side ? y - 2 * p.side : -1;
+    }
+    return -1;
+}
+
+// Row y of the pattern, `channels` values per pixel, straight in the pixel type.
+// Values are formed as whole numbers and converted once, so they equal the
+// pattern's formula in double converted to the pixel type.
+template <class T>
+void computeRow(const Pattern &p, int y, int width, int channels, T *row) {
+    const int64_t m = p.mask;
+    switch (p.shape) {
+        case Shape::Constant:
+            for (int x = 0; x < width; ++x)
+                for (int c = 0; c < channels; ++c) *row++ = static_cast<T>(p.values[c]);
+            return;
+        case Shape::RampX:
+        case Shape::RampY: {
+            const bool alongX = p.shape == Shape::RampX;
+            if (channels == 1) {
+                if (alongX)
+                    for (int x = 0; x < width; ++x) row[x] = static_cast<T>(x & m);
+                else
+                    std::fill_n(row, width, static_cast<T>(y & m));
+                return;
+            }
+            for (int64_t x = 0; x < width; ++x, row += 3) {
+                const int64_t a = alongX ? x : y, b = alongX ? y : x;
+                row[0] = static_cast<T>(a & m);
+                row[1] = static_cast<T>(b & m);
+                row[2] = static_cast<T>((a + b) & m);
+            }
+            return;
+        }
+        case Shape::Checker: {
+            const int band = y / p.side;  // 0 at the top-left square
+            for (int x0 = 0; x0 < width; x0 += p.side) {
+                const int run = std::min(p.side, width - x0);
+                const bool bright = (x0 / p.side + band) % 2 == 1;
+                std::fill_n(row + static_cast<size_t>(x0) * channels, static_cast<size_t>(run) * channels,
+                            static_cast<T>(bright ? p.high : 0.0));
+            }
+            return;
+        }
     }
 }
 
 // False when a stop was asked for before the last row.
-bool fill(Image &image, const RowFormula &formula) {
-    const int channels = image.isColour() ? 3 : 1;
-    std::vector<double> row(static_cast<size_t>(image.width) * static_cast<size_t>(channels));
-    ProgressTask task("ImgNew " + std::to_string(image.width) + "x" + std::to_string(image.height),
-                      static_cast<uint64_t>(image.height));
-    for (int y = 0; y < image.height; ++y) {
-        formula(y, image.width, channels, row.data());
-        storeRow(image, y, row);
+template <class T>
+bool fillRows(T *pixels, int width, int height, int channels, const Pattern &pattern, int64_t rgbPeriod,
+              ProgressTask &task) {
+    const size_t rowLength = static_cast<size_t>(width) * static_cast<size_t>(channels);
+    for (int y = 0; y < height; ++y) {
+        T *row = pixels + static_cast<size_t>(y) * rowLength;
+        const int same = sameRowAs(pattern, y, channels, rgbPeriod);
+        if (same >= 0)
+            std::memcpy(row, pixels + static_cast<size_t>(same) * rowLength, rowLength * sizeof(T));
+        else
+            computeRow(pattern, y, width, channels, row);
         if (!task.advance(static_cast<uint64_t>(y) + 1)) return false;
     }
     return true;
 }
 
+bool fill(Image &image, const Pattern &pattern, const Kind &kind) {
+    ProgressTask task("ImgNew " + std::to_string(image.width) + "x" + std::to_string(image.height),
+                      static_cast<uint64_t>(image.height));
+    const int w = image.width, h = image.height;
+    const auto period = static_cast<int64_t>(kind.modulus);
+    switch (image.cls) {
+        case ImageClass::Gray8:
+            return fillRows(image.gray8.data(), w, h, 1, pattern, period, task);
+        case ImageClass::Gray12:
+        case ImageClass::Gray16:
+            return fillRows(image.gray16.data(), w, h, 1, pattern, period, task);
+        case ImageClass::Float:
+            return fillRows(image.gray32f.data(), w, h, 1, pattern, period, task);
+        case ImageClass::Rgb:
+            return fillRows(image.rgb.data(), w, h, 3, pattern, period, task);
+    }
+    return false;
+}
+
 }  // namespace
 
 ImageResult makeSyntheticImage(int width, int height, const std::string &kindName,
-                               const std::string &pattern) {
+                               const std::string &patternText) {
     const Kind *kind = nullptr;
     for (const Kind &k : kKinds)
         if (kindName == k.name) kind = &k;
     if (!kind)
         return ImageResult::failure("unknown image kind \"" + plat::shortenedForMessage(kindName, 64) +
                                     "\" (gray8, gray12, gray16, float or rgb)");
-    const std::optional<RowFormula> formula = formulaOf(pattern, *kind);
-    if (!formula)
-        return ImageResult::failure("bad pattern \"" + plat::shortenedForMessage(pattern, 64) + "\" for " +
-                                    kindName +
+    const std::optional<Pattern> pattern = parsePattern(patternText, *kind);
+    if (!pattern)
+        return ImageResult::failure("bad pattern \"" + plat::shortenedForMessage(patternText, 64) +
+                                    "\" for " + kindName +
                                     " (const:V, const:R,G,B for rgb, ramp-x, ramp-y or checker:N)");
     if (width < 1 || height < 1)
         return ImageResult::failure("bad image size " + std::to_string(width) + " x " +
@@ -159,8 +221,8 @@ ImageResult makeSyntheticImage(int width, int height, const std::string &kindNam
     const std::string tooLarge = checkImageSize(uint64_t(width), uint64_t(height), kind->cls, DecodeLimits{});
     if (!tooLarge.empty()) return ImageResult::failure(tooLarge);
     Image image = makeBlankImage(width, height, kind->cls);
-    if (!fill(image, *formula)) return ImageResult::failure("interrupted");
-    image.title = kindName + " " + pattern;
+    if (!fill(image, *pattern, *kind)) return ImageResult::failure("interrupted");
+    image.title = kindName + " " + patternText;
     return ImageResult::success(std::move(image));
 }
 
