@@ -94,6 +94,14 @@ std::string saveLoop(int saves) {
     return script;
 }
 
+// Large images made and closed one after another: long enough together for
+// progress to show however quickly one is made.
+std::string imageLoop(int images) {
+    std::string script;
+    for (int i = 0; i < images; ++i) script += "ImgNew(32768, 32768, \"gray8\", \"ramp-x\")\nImgClose()\n";
+    return script + "ImgInfo()\n";
+}
+
 struct Case {
     const char *what;
     std::string script;
@@ -103,8 +111,7 @@ struct Case {
 
 TEST_F(CliInterruptTest, StopsAtTheNextCheckPointAndLeavesNoPartialFile) {
     const Case cases[] = {
-        {"making a large image, SIGINT", "ImgNew(32768, 32768, \"gray8\", \"ramp-x\")\nImgInfo()\n", SIGINT,
-         false},
+        {"making large images, SIGINT", imageLoop(20), SIGINT, false},
         {"saving again and again, SIGINT", saveLoop(20000), SIGINT, true},
         {"saving again and again, SIGTERM", saveLoop(20000), SIGTERM, true},
     };
