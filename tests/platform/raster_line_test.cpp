@@ -70,3 +70,23 @@ TEST(LinePixels, ClippingSkipsNothingVisibleEvenForHugeLines) {
         }
     }
 }
+
+// Solid lines with both ends in the clip take a shorter way through the
+// rasteriser; they must light exactly the pixels the rule walks.
+TEST(LinePixels, SolidLinesInsideTheClipLightTheWalkedPixels) {
+    plat::Surface surface(30, 30, 0);
+    Canvas canvas{&surface, {0, 0, 30, 30}};
+    LineStyle style;
+    style.pen = {0, 0xFFFFFF};
+    for (int dx = -12; dx <= 12; ++dx)
+        for (int dy = -12; dy <= 12; ++dy) {
+            surface.pixels.assign(surface.pixels.size(), 0);
+            int64_t phase = 0;
+            drawThinLine(canvas, 14, 15, 14 + dx, 15 + dy, style, phase);
+            PixelSet lit;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 30; ++x)
+                    if (surface.at(x, y)) lit.insert({x, y});
+            ASSERT_EQ(lit, walk(14, 15, 14 + dx, 15 + dy)) << dx << "," << dy;
+        }
+}
