@@ -145,4 +145,17 @@ void drawThinLine(const Canvas &canvas, int64_t x0, int64_t y0, int64_t x1, int6
     if (!style.dash.solid()) phase = (phase + g.dMajor) % style.dash.length;
 }
 
+void drawThinPath(const Canvas &canvas, const POINT *points, size_t count, int64_t originX, int64_t originY,
+                  const LineStyle &style, int64_t &phase) {
+    const bool solid = style.dash.solid();
+    for (size_t i = 0; i + 1 < count; ++i) {
+        const int64_t x0 = points[i].x + originX, y0 = points[i].y + originY;
+        const int64_t x1 = points[i + 1].x + originX, y1 = points[i + 1].y + originY;
+        if (solid && canvas.clip.contains(x0, y0) && canvas.clip.contains(x1, y1))
+            drawSolidInside(canvas, lineGeometry(x0, y0, x1, y1), style.pen);
+        else
+            drawThinLine(canvas, x0, y0, x1, y1, style, phase);
+    }
+}
+
 }  // namespace plat::raster
