@@ -45,12 +45,11 @@ void readPoints(const PlotDataReply &reply, PlotLine &line) {
     if (!holdsDoubles(reply.y)) return;
     const size_t count = reply.count;
     const bool distances = holdsDoubles(reply.x);
-    // Reserved, not sized: zeroing the vectors first would cost as much as filling them.
-    line.x.reserve(count);
-    line.y.reserve(count);
+    line.x.resize(count);
+    line.y.resize(count);
     for (size_t i = 0; i < count; ++i) {
-        line.x.push_back(distances ? element(reply.x, i) : static_cast<double>(i));
-        line.y.push_back(element(reply.y, i));
+        line.x[i] = distances ? element(reply.x, i) : static_cast<double>(i);
+        line.y[i] = element(reply.y, i);
     }
 }
 

@@ -23,11 +23,10 @@ bool valid(const Point &p) {
 }
 
 std::vector<Point> pixelPoints(const PlotLine &plot, const AxisScale &x, const AxisScale &y) {
-    std::vector<Point> points;
-    points.reserve(plot.y.size());  // not sized: every point is written once
-    for (size_t i = 0; i < plot.y.size(); ++i)
-        points.push_back(Point{std::clamp(x.pixel(plot.x[i]), -kFarAway, kFarAway),
-                               std::clamp(y.pixel(plot.y[i]), -kFarAway, kFarAway)});
+    std::vector<Point> points(plot.y.size());
+    for (size_t i = 0; i < points.size(); ++i)
+        points[i] = Point{std::clamp(x.pixel(plot.x[i]), -kFarAway, kFarAway),
+                          std::clamp(y.pixel(plot.y[i]), -kFarAway, kFarAway)};
     return points;
 }
 
