@@ -13,6 +13,7 @@ vo_add_test(gdi_tests
 vo_add_test(raster_tests
   raster_ellipse_test.cpp
   raster_line_test.cpp
+  raster_pixels_test.cpp
   raster_rop_test.cpp
   raster_stretch_test.cpp
   LIBS voplatform_internal)

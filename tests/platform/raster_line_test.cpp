@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <set>
 #include <utility>
 
@@ -68,5 +69,47 @@ TEST(LinePixels, ClippingSkipsNothingVisibleEvenForHugeLines) {
                 EXPECT_EQ(p != 0, m == minor) << "line " << l[0] << "," << l[1] << " at " << t << "," << m;
             }
         }
+    }
+}
+
+// Solid lines with both ends in the clip take a shorter way through the
+// rasteriser; they must light exactly the pixels the rule walks.
+TEST(LinePixels, SolidLinesInsideTheClipLightTheWalkedPixels) {
+    plat::Surface surface(30, 30, 0);
+    Canvas canvas{&surface, {0, 0, 30, 30}};
+    LineStyle style;
+    style.pen = {0, 0xFFFFFF};
+    for (int dx = -12; dx <= 12; ++dx)
+        for (int dy = -12; dy <= 12; ++dy) {
+            surface.pixels.assign(surface.pixels.size(), 0);
+            int64_t phase = 0;
+            drawThinLine(canvas, 14, 15, 14 + dx, 15 + dy, style, phase);
+            PixelSet lit;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 30; ++x)
+                    if (surface.at(x, y)) lit.insert({x, y});
+            ASSERT_EQ(lit, walk(14, 15, 14 + dx, 15 + dy)) << dx << "," << dy;
+        }
+}
+
+// A path draws what its segments drawn one by one draw, the dash pattern
+// running on from segment to segment, whether the segments lie in the clip,
+// cross its edge or lie outside it.
+TEST(LinePixels, APathDrawsWhatItsSegmentsDraw) {
+    const POINT path[] = {{2, 3}, {9, 4}, {9, 4}, {12, 15}, {-6, 20}, {3, 26}, {27, 25}, {40, 2}, {20, 1}};
+    for (int style : {PS_SOLID, PS_DOT, PS_DASHDOT}) {
+        plat::Surface bySegment(30, 28, 0), byPath(30, 28, 0);
+        LineStyle pen;
+        pen.pen = {0xFFFFFF, 0x00808080};  // XOR, so a pixel drawn twice shows it
+        pen.dash = dashPatternForStyle(style);
+        int64_t phase = 0;
+        Canvas segments{&bySegment, {1, 1, 29, 27}};
+        for (size_t i = 0; i + 1 < std::size(path); ++i)
+            drawThinLine(segments, path[i].x + 1, path[i].y, path[i + 1].x + 1, path[i + 1].y, pen, phase);
+        const int64_t segmentsPhase = phase;
+        phase = 0;
+        drawThinPath(Canvas{&byPath, {1, 1, 29, 27}}, path, std::size(path), 1, 0, pen, phase);
+        EXPECT_EQ(byPath.pixels, bySegment.pixels) << "style " << style;
+        EXPECT_EQ(phase, segmentsPhase) << "style " << style;
     }
 }

@@ -23,13 +23,14 @@ int lineHeight(HDC dc) {
 }
 
 // The pixel of each tick that lands inside the scale's range of pixels.
-template <typename Visit>
-void forEachTick(const AxisTicks &ticks, const AxisScale &scale, Visit &&visit) {
+std::vector<PlacedTick> placedTicks(const AxisTicks &ticks, const AxisScale &scale) {
     const double low = std::min(scale.first, scale.last), high = std::max(scale.first, scale.last);
+    std::vector<PlacedTick> placed;
     for (size_t i = 0; i < ticks.values.size(); ++i) {
         double at = std::round(scale.pixel(ticks.values[i]));
-        if (at >= low && at <= high) visit(static_cast<int>(at), ticks.texts[i]);
+        if (at >= low && at <= high) placed.push_back({static_cast<int>(at), ticks.texts[i]});
     }
+    return placed;
 }
 
 void drawLabel(ChartCanvas &canvas, const std::string &text, const RECT &box, TextAlign align) {
@@ -54,6 +55,14 @@ AxisTicks withTwoNumbers(AxisTicks ticks, const AxisSpan &span, Fits &&fits) {
 }
 
 }  // namespace
+
+std::vector<PlacedTick> placedDistanceTicks(const ChartContent &content, const ChartLayout &layout) {
+    return placedTicks(layout.xTicks, distanceScale(content.x, layout.plotArea));
+}
+
+std::vector<PlacedTick> placedValueTicks(const ChartContent &content, const ChartLayout &layout) {
+    return placedTicks(layout.yTicks, valueScale(content.y, layout.plotArea));
+}
 
 AxisTicks valueTicks(HDC dc, const AxisSpan &span, int pixels) {
     const int height = lineHeight(dc);
@@ -81,12 +90,12 @@ void drawGrid(ChartCanvas &canvas, const ChartContent &content, const ChartLayou
     const RECT &a = layout.plotArea;
     canvas.beginGroup("grid");
     // Lines on the area's outermost pixels would only thicken its frame.
-    forEachTick(layout.xTicks, distanceScale(content.x, a), [&](int x, const std::string &) {
-        if (x > a.left && x < a.right - 1) canvas.line(POINT{x, a.top}, POINT{x, a.bottom}, kGridColour);
-    });
-    forEachTick(layout.yTicks, valueScale(content.y, a), [&](int y, const std::string &) {
-        if (y > a.top && y < a.bottom - 1) canvas.line(POINT{a.left, y}, POINT{a.right, y}, kGridColour);
-    });
+    for (const PlacedTick &tick : placedDistanceTicks(content, layout))
+        if (const int x = tick.pixel; x > a.left && x < a.right - 1)
+            canvas.line(POINT{x, a.top}, POINT{x, a.bottom}, kGridColour);
+    for (const PlacedTick &tick : placedValueTicks(content, layout))
+        if (const int y = tick.pixel; y > a.top && y < a.bottom - 1)
+            canvas.line(POINT{a.left, y}, POINT{a.right, y}, kGridColour);
     canvas.endGroup();
 }
 
@@ -97,21 +106,22 @@ void drawAxes(ChartCanvas &canvas, const ChartContent &content, const ChartLayou
     canvas.frame(frame, kInk);
 
     const int half = std::max(canvas.lineHeight(ChartFont::Text), 1) / 2;
-    forEachTick(layout.yTicks, valueScale(content.y, a), [&](int y, const std::string &text) {
-        canvas.line(POINT{frame.left - kTickLength, y}, POINT{frame.left, y}, kInk);
-        canvas.textAt(text, ChartFont::Text, frame.left - kTickLength - kChartGap, y - half,
+    for (const PlacedTick &tick : placedValueTicks(content, layout)) {
+        canvas.line(POINT{frame.left - kTickLength, tick.pixel}, POINT{frame.left, tick.pixel}, kInk);
+        canvas.textAt(tick.text, ChartFont::Text, frame.left - kTickLength - kChartGap, tick.pixel - half,
                       TextAlign::Right);
-    });
+    }
     // A number is centred under its tick unless that would take it out of
     // the chart's rectangle.
     const int numbersTop = frame.bottom + kTickLength + kChartGap / 2;
-    forEachTick(layout.xTicks, distanceScale(content.x, a), [&](int x, const std::string &text) {
+    for (const PlacedTick &tick : placedDistanceTicks(content, layout)) {
+        const int x = tick.pixel;
         canvas.line(POINT{x, frame.bottom}, POINT{x, frame.bottom + kTickLength}, kInk);
-        int width = canvas.textWidth(text, ChartFont::Text);
+        int width = canvas.textWidth(tick.text, ChartFont::Text);
         int left = std::clamp(x - width / 2, static_cast<int>(layout.bounds.left),
                               std::max<int>(layout.bounds.left, layout.bounds.right - width));
-        canvas.textAt(text, ChartFont::Text, left, numbersTop, TextAlign::Left);
-    });
+        canvas.textAt(tick.text, ChartFont::Text, left, numbersTop, TextAlign::Left);
+    }
     drawLabel(canvas, content.xLabel, layout.xLabel, TextAlign::Center);
     drawLabel(canvas, content.yLabel, layout.yLabel, TextAlign::Left);
     canvas.endGroup();

@@ -3,6 +3,9 @@
 // ticks, their numbers and the axis labels over them).
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include <windows.h>
 
 #include "chart/chart_canvas.h"
@@ -20,6 +23,19 @@ AxisTicks valueTicks(HDC dc, const AxisSpan &span, int pixels);
 AxisTicks distanceTicks(HDC dc, const AxisSpan &span, int pixels);
 // On a short axis both give way to closer numbers, down to a narrow gap,
 // rather than show a single one.
+
+// A numbered tick where it is drawn: its row or column and its number.
+struct PlacedTick {
+    int pixel = 0;
+    std::string text;
+    bool operator==(const PlacedTick &) const = default;
+};
+
+// The ticks of each axis that land on the plot area, as the grid and the
+// axes draw them. They, the layout's boxes and the texts are all that the
+// drawing of the grid and axes depends on.
+std::vector<PlacedTick> placedDistanceTicks(const ChartContent &content, const ChartLayout &layout);
+std::vector<PlacedTick> placedValueTicks(const ChartContent &content, const ChartLayout &layout);
 
 // Light lines across the plot area at the ticks.
 void drawGrid(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);

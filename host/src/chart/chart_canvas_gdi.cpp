@@ -1,5 +1,6 @@
 // The chart canvas on a DC: GDI pens, brushes and text in the chart's fonts.
 #include <cmath>
+#include <cstdint>
 
 #include "chart/chart_canvas.h"
 #include "chart/gdi_scope.h"
@@ -8,8 +9,17 @@ namespace host {
 
 namespace {
 
+// std::lround (halves away from zero) without the library call, for the
+// plot's points: they are clipped to the plot area, far inside LONG. The
+// fraction v - trunc(v) is exact for any double of that size.
+LONG roundToPixel(double v) {
+    const auto whole = static_cast<int64_t>(v);
+    const double fraction = v - static_cast<double>(whole);
+    return static_cast<LONG>(whole + (fraction >= 0.5) - (fraction <= -0.5));
+}
+
 POINT pixelOf(const PixelPoint &p) {
-    return POINT{static_cast<LONG>(std::lround(p.x)), static_cast<LONG>(std::lround(p.y))};
+    return POINT{roundToPixel(p.x), roundToPixel(p.y)};
 }
 
 }  // namespace

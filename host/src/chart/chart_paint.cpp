@@ -5,20 +5,26 @@
 
 #include <chartw32.h>
 
+#include <memory>
+
 #include "chart/chart_axes.h"
+#include "chart/chart_frame.h"
 #include "chart/chart_legend.h"
 #include "chart/chart_plot_lines.h"
 #include "chart/chart_scale.h"
 
 namespace host {
 
-void paintChart(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
-    const RECT &bounds = layout.bounds;
-    canvas.pushClip(bounds);
-    canvas.fill(bounds, RGB(255, 255, 255));
+namespace {
+
+void paintBackground(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
+    canvas.fill(layout.bounds, RGB(255, 255, 255));
     if (!content.title.empty())
         canvas.boxedText(content.title, ChartFont::Title, layout.title, TextAlign::Center, false);
     drawGrid(canvas, content, layout);
+}
+
+void drawPlots(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
     const AxisScale x = distanceScale(content.x, layout.plotArea);
     const AxisScale y = valueScale(content.y, layout.plotArea);
     for (const PlotLine &plot : content.plots) {
@@ -26,8 +32,30 @@ void paintChart(ChartCanvas &canvas, const ChartContent &content, const ChartLay
         drawPlotLine(canvas, plot, layout.plotArea, x, y);
         canvas.endGroup();
     }
+}
+
+}  // namespace
+
+void paintChart(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
+    canvas.pushClip(layout.bounds);
+    paintBackground(canvas, content, layout);
+    drawPlots(canvas, content, layout);
     drawAxes(canvas, content, layout);
     drawLegend(canvas, content, layout);
+    canvas.popClip();
+}
+
+void paintChartFrame(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
+    canvas.pushClip(layout.bounds);
+    paintBackground(canvas, content, layout);
+    drawAxes(canvas, content, layout);
+    drawLegend(canvas, content, layout);
+    canvas.popClip();
+}
+
+void paintPlots(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout) {
+    canvas.pushClip(layout.bounds);
+    drawPlots(canvas, content, layout);
     canvas.popClip();
 }
 
@@ -48,11 +76,13 @@ BOOL WINAPI ChartDraw(HCHART chart, HDC hdc, const RECT *rect, LONG, LONG) {
     found = host::chartStore().chart(chart);
     if (!found) return FALSE;
     host::ChartFonts fonts;
+    if (!found->frame) found->frame = std::make_shared<host::ChartFrame>();
+    // The frame stays alive through the drawing whatever happens to the chart.
+    std::shared_ptr<host::ChartFrame> frame = found->frame;
     host::ChartLayout layout = host::planChart(hdc, fonts, content, *rect);
+    frame->draw(hdc, fonts, content, layout);
     found->drawnRect = *rect;
     found->drawnPlotArea = layout.plotArea;
-    host::GdiChartCanvas canvas(hdc, fonts);
-    host::paintChart(canvas, content, layout);
     return TRUE;
 }
 

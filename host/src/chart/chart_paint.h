@@ -12,4 +12,9 @@ namespace host {
 // pass over the canvas.
 void paintChart(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
 
+// The two halves of paintChart for a kept frame (chart_frame.h): everything
+// but the plots, and the plots alone.
+void paintChartFrame(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
+void paintPlots(ChartCanvas &canvas, const ChartContent &content, const ChartLayout &layout);
+
 }  // namespace host

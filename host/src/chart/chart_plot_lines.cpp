@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace host {
@@ -29,6 +30,14 @@ std::vector<Point> pixelPoints(const PlotLine &plot, const AxisScale &x, const A
     return points;
 }
 
+// std::round (halves away from zero) of a valid point's x without the
+// library call: points are clamped to kFarAway, and x - trunc(x) is exact.
+double columnOf(const Point &p) {
+    const auto whole = static_cast<int64_t>(p.x);
+    const double fraction = p.x - static_cast<double>(whole);
+    return static_cast<double>(whole + (fraction >= 0.5) - (fraction <= -0.5));
+}
+
 // Each run of points that falls in one column of [left, right] becomes its
 // first point, its lowest, its highest and its last: the segments between
 // them cover the column's pixels from lowest to highest, and the run is
@@ -36,11 +45,10 @@ std::vector<Point> pixelPoints(const PlotLine &plot, const AxisScale &x, const A
 std::vector<Point> columnExtremes(const std::vector<Point> &points, double left, double right) {
     std::vector<Point> out;
     out.reserve(4 * static_cast<size_t>(right - left + 1) + 2);
-    auto columnOf = [](const Point &p) { return std::round(p.x); };
     size_t i = 0;
     while (i < points.size()) {
         const Point &start = points[i];
-        const double column = columnOf(start);
+        const double column = valid(start) ? columnOf(start) : 0.0;
         if (!valid(start) || column < left || column > right) {
             out.push_back(start);
             ++i;
@@ -69,9 +77,17 @@ struct Box {
     double left, top, right, bottom;
 };
 
+bool inside(const Point &p, const Box &box) {
+    return p.x >= box.left && p.x <= box.right && p.y >= box.top && p.y <= box.bottom;
+}
+
 bool clipSegment(Point &a, Point &b, const Box &box, bool &startCut, bool &endCut) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     double t0 = 0.0, t1 = 1.0;
+    // With both ends in the box every edge test leaves t0 at 0 and t1 at 1
+    // (rounding is monotonic), so they need not run; the ends are still
+    // recomputed below as the general case computes them.
+    const bool whole = inside(a, box) && inside(b, box);
     auto edge = [&](double p, double q) {
         if (p == 0.0) return q >= 0.0;
         double r = q / p;
@@ -84,8 +100,8 @@ bool clipSegment(Point &a, Point &b, const Box &box, bool &startCut, bool &endCu
         }
         return true;
     };
-    if (!edge(-dx, a.x - box.left) || !edge(dx, box.right - a.x) || !edge(-dy, a.y - box.top) ||
-        !edge(dy, box.bottom - a.y))
+    if (!whole && (!edge(-dx, a.x - box.left) || !edge(dx, box.right - a.x) || !edge(-dy, a.y - box.top) ||
+                   !edge(dy, box.bottom - a.y)))
         return false;
     startCut = t0 > 0.0;
     endCut = t1 < 1.0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,8 @@ struct Chart {
     // Set by ChartDraw: the rectangle drawn into and the plot area laid out for it.
     std::optional<RECT> drawnRect;
     RECT drawnPlotArea{};
+    // What ChartDraw keeps between drawings (chart_frame.h); made by its first drawing.
+    std::shared_ptr<class ChartFrame> frame;
 };
 
 class ChartStore {

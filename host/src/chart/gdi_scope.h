@@ -32,6 +32,11 @@ public:
     GdiObject(const GdiObject &) = delete;
     GdiObject &operator=(const GdiObject &) = delete;
     Handle get() const { return handle_; }
+    // Deletes the object held and takes this one.
+    void reset(Handle handle) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
 
 private:
     Handle handle_;

@@ -9,6 +9,7 @@ list(APPEND VO_HOST_SOURCES
   src/chart/chart_canvas_gdi.cpp
   src/chart/chart_content.cpp
   src/chart/chart_fonts.cpp
+  src/chart/chart_frame.cpp
   src/chart/chart_layout.cpp
   src/chart/chart_legend.cpp
   src/chart/chart_paint.cpp

@@ -5,6 +5,10 @@
 #include <cmath>
 #include <cstddef>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace host {
 
 double Image::gray(int x, int y) const {
@@ -37,14 +41,37 @@ std::pair<double, double> Image::valueRange() const {
     }
     // NaN samples are no value, so they are left out; with no value present the
     // range is 0..0, which keeps callers' arithmetic finite.
-    bool any = false;
-    double lo = 0.0, hi = 0.0;
-    for (float v : gray32f) {
-        if (std::isnan(v)) continue;
-        lo = any ? std::min<double>(lo, v) : v;
-        hi = any ? std::max<double>(hi, v) : v;
-        any = true;
+    const float *values = gray32f.data();
+    const size_t count = gray32f.size();
+    float lo = INFINITY, hi = -INFINITY;
+    size_t i = 0;
+#if defined(__SSE2__)
+    // Four lanes at a time. MINPS and MAXPS answer their second operand when
+    // either is NaN, so with the running extremes second NaN samples drop out.
+    __m128 lanesLo = _mm_set1_ps(lo), lanesHi = _mm_set1_ps(hi);
+    for (; i + 4 <= count; i += 4) {
+        const __m128 v = _mm_loadu_ps(values + i);
+        lanesLo = _mm_min_ps(v, lanesLo);
+        lanesHi = _mm_max_ps(v, lanesHi);
     }
+    alignas(16) float laneLo[4], laneHi[4];
+    _mm_store_ps(laneLo, lanesLo);
+    _mm_store_ps(laneHi, lanesHi);
+    for (int lane = 0; lane < 4; ++lane) {
+        lo = std::min(lo, laneLo[lane]);
+        hi = std::max(hi, laneHi[lane]);
+    }
+#endif
+    for (; i < count; ++i) {  // comparisons with NaN are false
+        if (values[i] < lo) lo = values[i];
+        if (values[i] > hi) hi = values[i];
+    }
+    if (lo > hi) return {0.0, 0.0};
+    // Of equal extremes the first sample counts, which matters only for the
+    // sign of a zero; the lanes lost the order, so the first zero is looked up.
+    auto firstZero = [&] { return *std::find(values, values + count, 0.0f); };
+    if (lo == 0.0f) lo = firstZero();
+    if (hi == 0.0f) hi = firstZero();
     return {lo, hi};
 }
 

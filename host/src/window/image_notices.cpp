@@ -24,6 +24,7 @@ void showOtherImage(HWND window, int imageId) {
     if (!view || !image) return;
     view->imageId = imageId;
     view->range.reset();
+    view->rendered.invalidate();
     if (view->geometry.scrollX >= image->width || view->geometry.scrollY >= image->height)
         view->geometry.scrollX = view->geometry.scrollY = 0;
     SetWindowTextA(window, image->title.c_str());
@@ -43,6 +44,7 @@ void pixelsChanged(int imageId) {
         ImageView *view = findView(window);
         if (!view || view->imageId != imageId) continue;  // a hook closed or changed it meanwhile
         view->range.reset();
+        view->rendered.invalidate();
         noticeToHooks(window, HostNoticePixelsChanged, 0, 0);
         if (!IsWindow(window)) continue;
         InvalidateRect(window, nullptr, FALSE);

@@ -3,7 +3,13 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
+#include <cstddef>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace host {
 
@@ -64,6 +70,35 @@ struct PixelReader {
     }
 };
 
+// Lowest and highest of n > 0 values.
+DisplayRange gray16Extremes(const uint16_t *values, size_t count) {
+    uint16_t lo = UINT16_MAX, hi = 0;
+    size_t i = 0;
+#if defined(__SSE2__)
+    // SSE2 compares 16-bit lanes as signed only: flipping the top bit maps
+    // 0..65535 onto -32768..32767 in the same order.
+    const __m128i flip = _mm_set1_epi16(INT16_MIN);
+    __m128i lanesLo = _mm_set1_epi16(INT16_MAX), lanesHi = _mm_set1_epi16(INT16_MIN);
+    for (; i + 8 <= count; i += 8) {
+        const __m128i v = _mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i *>(values + i)), flip);
+        lanesLo = _mm_min_epi16(lanesLo, v);
+        lanesHi = _mm_max_epi16(lanesHi, v);
+    }
+    alignas(16) uint16_t laneLo[8], laneHi[8];
+    _mm_store_si128(reinterpret_cast<__m128i *>(laneLo), _mm_xor_si128(lanesLo, flip));
+    _mm_store_si128(reinterpret_cast<__m128i *>(laneHi), _mm_xor_si128(lanesHi, flip));
+    for (int lane = 0; lane < 8; ++lane) {
+        lo = std::min(lo, laneLo[lane]);
+        hi = std::max(hi, laneHi[lane]);
+    }
+#endif
+    for (; i < count; ++i) {
+        lo = std::min(lo, values[i]);
+        hi = std::max(hi, values[i]);
+    }
+    return {static_cast<double>(lo), static_cast<double>(hi)};
+}
+
 }  // namespace
 
 DisplayRange displayRange(const Image &image) {
@@ -74,13 +109,12 @@ DisplayRange displayRange(const Image &image) {
         case ImageClass::Gray12:
             return {0.0, 4095.0};
         case ImageClass::Gray16:
-            if (image.gray16.empty()) return {0.0, 0.0};
-            {
-                auto [lo, hi] = std::minmax_element(image.gray16.begin(), image.gray16.end());
-                return {static_cast<double>(*lo), static_cast<double>(*hi)};
-            }
-        case ImageClass::Float:
-            return {image.valueRange().first, image.valueRange().second};
+            if (image.gray16.size() == 0) return {0.0, 0.0};
+            return gray16Extremes(image.gray16.data(), image.gray16.size());
+        case ImageClass::Float: {
+            const auto [low, high] = image.valueRange();
+            return {low, high};
+        }
     }
     return {};
 }
@@ -115,22 +149,6 @@ std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometr
         }
     }
     return pixels;
-}
-
-void paintView(HDC hdc, const Image &image, const ViewGeometry &geometry, DisplayRange range,
-               const RECT &area, uint32_t background) {
-    std::vector<uint32_t> pixels = renderView(image, geometry, range, area, background);
-    const LONG width = area.right - area.left, height = area.bottom - area.top;
-    if (pixels.empty()) return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, as renderView gives the rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    StretchDIBits(hdc, area.left, area.top, width, height, 0, 0, width, height, pixels.data(), &info,
-                  DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace host

@@ -38,8 +38,4 @@ uint8_t displayLevel(double value, DisplayRange range);
 std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range,
                                  const RECT &area, uint32_t background);
 
-// Draws `area` of the view into the DC (client coordinates) with StretchDIBits.
-void paintView(HDC hdc, const Image &image, const ViewGeometry &geometry, DisplayRange range,
-               const RECT &area, uint32_t background);
-
 }  // namespace host

@@ -11,6 +11,7 @@
 #include <windows.h>
 
 #include "window/image_paint.h"
+#include "window/view_cache.h"
 #include "window/view_geometry.h"
 
 namespace host {
@@ -20,6 +21,7 @@ struct ImageView {
     int imageId = -1;
     ViewGeometry geometry;
     std::optional<DisplayRange> range;  // cached; cleared when the pixels or the image change
+    ViewCache rendered;                 // the client area as last painted
     unsigned long lastActivated = 0;    // 0: never activated
     bool closingNoticeSent = false;     // HostNoticeWindowClosing already went to the hooks
 };

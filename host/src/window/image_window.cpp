@@ -101,6 +101,7 @@ bool setZoom(HWND window, double zoom) {
     ImageView *view = findView(window);
     if (!view || !std::isfinite(zoom) || zoom <= 0.0) return false;
     view->geometry.zoom = zoom;
+    view->rendered.invalidate();
     InvalidateRect(window, nullptr, FALSE);
     return true;
 }
@@ -112,6 +113,7 @@ bool setScroll(HWND window, int x, int y) {
     if (!image || x < 0 || y < 0 || x >= image->width || y >= image->height) return false;
     view->geometry.scrollX = x;
     view->geometry.scrollY = y;
+    view->rendered.invalidate();
     InvalidateRect(window, nullptr, FALSE);
     return true;
 }

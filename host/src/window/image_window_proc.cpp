@@ -61,7 +61,11 @@ void paintImageWindow(HWND window) {
     const Image *image = view ? images().find(view->imageId) : nullptr;
     if (hdc && image) {
         if (!view->range) view->range = displayRange(*image);
-        paintView(hdc, *image, view->geometry, *view->range, ps.rcPaint, backgroundPixel());
+        RECT client{};
+        GetClientRect(window, &client);
+        view->rendered.update(*image, view->geometry, *view->range, client.right, client.bottom,
+                              backgroundPixel());
+        view->rendered.blit(hdc, ps.rcPaint);
     } else if (hdc) {
         FillRect(hdc, &ps.rcPaint, GetSysColorBrush(COLOR_APPWORKSPACE));
     }
@@ -104,6 +108,7 @@ LRESULT CALLBACK imageWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         case WM_ERASEBKGND:
             return 1;  // the paint covers the whole update area
         case WM_SIZE:
+            if (ImageView *view = findView(window)) view->rendered.invalidate();
             InvalidateRect(window, nullptr, FALSE);
             break;
         case WM_GETMINMAXINFO:

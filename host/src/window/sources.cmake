@@ -7,4 +7,5 @@ list(APPEND VO_HOST_SOURCES
   src/window/image_paint.cpp
   src/window/image_views.cpp
   src/window/image_window.cpp
-  src/window/image_window_proc.cpp)
+  src/window/image_window_proc.cpp
+  src/window/view_cache.cpp)

@@ -17,9 +17,7 @@ namespace {
 void strokePath(const DrawSurface &d, const plat::raster::ShapePen &pen, const POINT *points, size_t count,
                 int64_t &phase) {
     if (pen.width <= 1) {
-        for (size_t i = 0; i + 1 < count; ++i)
-            plat::raster::drawThinLine(d.canvas, d.x(points[i].x), d.y(points[i].y), d.x(points[i + 1].x),
-                                       d.y(points[i + 1].y), pen.style, phase);
+        plat::raster::drawThinPath(d.canvas, points, count, d.originX, d.originY, pen.style, phase);
         return;
     }
     Box bounds{INT64_MAX, INT64_MAX, INT64_MIN, INT64_MIN};
@@ -73,7 +71,8 @@ BOOL WINAPI Polyline(HDC hdc, const POINT *apt, int cpt) {
     Dc *dc = findDc(hdc);
     if (!dc || !apt || cpt < 2) return FALSE;
     for (int i = 0; i < cpt; ++i)
-        if (!inCoordinateRange({apt[i].x, apt[i].y})) return FALSE;
+        if (!plat::raster::coordinateInRange(apt[i].x) || !plat::raster::coordinateInRange(apt[i].y))
+            return FALSE;
     std::optional<plat::raster::ShapePen> pen = currentPen(dc->state);
     std::optional<DrawSurface> d = resolveDc(*dc);
     int64_t phase = 0;

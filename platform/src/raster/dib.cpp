@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "raster/pixel_rows.h"
+
 namespace plat::raster {
 
 std::optional<DibLayout> dibLayout(const BITMAPINFO *info, UINT usage) {
@@ -43,8 +45,7 @@ void dibRow(const DibLayout &d, const uint8_t *bits, int64_t y, int64_t x0, int6
                 *out++ = (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
             break;
         default:  // 32: blue, green, red, unused
-            std::memcpy(out, row + 4 * x0, static_cast<size_t>(x1 - x0) * 4);
-            for (int64_t i = 0; i < x1 - x0; ++i) out[i] &= 0x00FFFFFF;
+            copyColourBits(out, row + 4 * x0, static_cast<size_t>(x1 - x0));
             break;
     }
 }

@@ -103,9 +103,37 @@ void lineStepRange(const LineGeometry &g, int64_t count, const Box &bounds, int6
     last = std::min(last, ceilDiv((kHi + 1) * g.dMajor, g.dMinor) + 1);
 }
 
+namespace {
+
+// A solid line whose end points both lie in the clip: every pixel between
+// them does too, so neither the step range nor each pixel needs the clip.
+// Short lines like these make up a plot, so they go the shortest way.
+void drawSolidInside(const Canvas &canvas, const LineGeometry &g, const RopMasks &pen) {
+    LineStepper s;
+    s.major = g.dMajor;
+    s.minor = g.dMinor;
+    s.positive = g.sMinor > 0;  // start(0) leaves k and e at 0
+    const int64_t width = canvas.surface->width;
+    const int64_t majorStep = g.xMajor ? g.sMajor : g.sMajor * width;
+    const int64_t minorStep = g.xMajor ? g.sMinor * width : g.sMinor;
+    uint32_t *p = canvas.pixel(g.x0, g.y0);
+    for (int64_t i = 0; i < g.dMajor; ++i) {
+        *p = applyRop(*p, pen);
+        const int64_t k = s.k;
+        s.step();
+        p += majorStep + (s.k - k) * minorStep;
+    }
+}
+
+}  // namespace
+
 void drawThinLine(const Canvas &canvas, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
                   const LineStyle &style, int64_t &phase) {
     LineGeometry g = lineGeometry(x0, y0, x1, y1);
+    if (style.dash.solid() && canvas.clip.contains(x0, y0) && canvas.clip.contains(x1, y1)) {
+        drawSolidInside(canvas, g, style.pen);
+        return;
+    }
     int64_t start = phase;
     forEachLinePixel(g, g.dMajor, canvas.clip, [&](int64_t x, int64_t y, int64_t i) {
         uint32_t *p = canvas.pixel(x, y);
@@ -115,6 +143,19 @@ void drawThinLine(const Canvas &canvas, int64_t x0, int64_t y0, int64_t x1, int6
             *p = applyRop(*p, style.background);
     });
     if (!style.dash.solid()) phase = (phase + g.dMajor) % style.dash.length;
+}
+
+void drawThinPath(const Canvas &canvas, const POINT *points, size_t count, int64_t originX, int64_t originY,
+                  const LineStyle &style, int64_t &phase) {
+    const bool solid = style.dash.solid();
+    for (size_t i = 0; i + 1 < count; ++i) {
+        const int64_t x0 = points[i].x + originX, y0 = points[i].y + originY;
+        const int64_t x1 = points[i + 1].x + originX, y1 = points[i + 1].y + originY;
+        if (solid && canvas.clip.contains(x0, y0) && canvas.clip.contains(x1, y1))
+            drawSolidInside(canvas, lineGeometry(x0, y0, x1, y1), style.pen);
+        else
+            drawThinLine(canvas, x0, y0, x1, y1, style, phase);
+    }
 }
 
 }  // namespace plat::raster

@@ -10,6 +10,7 @@
 // a line and its reverse light the same pixels apart from their end points.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -58,6 +59,10 @@ void forEachLinePixel(const LineGeometry &g, int64_t count, const Box &bounds, V
 // dash pattern of the first pixel; it is advanced past the line's pixels
 // (clipped ones included) so that the pattern runs on into the next line.
 void drawThinLine(const Canvas &canvas, int64_t x0, int64_t y0, int64_t x1, int64_t y1,
+                  const LineStyle &style, int64_t &phase);
+// The segments between consecutive points (offset by origin into surface
+// coordinates), each drawn as drawThinLine draws it, the pattern running on.
+void drawThinPath(const Canvas &canvas, const POINT *points, size_t count, int64_t originX, int64_t originY,
                   const LineStyle &style, int64_t &phase);
 
 // ---- implementation of the template --------------------------------------------

@@ -7,6 +7,7 @@ list(APPEND VO_PLATFORM_SOURCES
   src/raster/font_engine.cpp
   src/raster/line.cpp
   src/raster/mask.cpp
+  src/raster/pixel_rows.cpp
   src/raster/png_writer.cpp
   src/raster/rectangle.cpp
   src/raster/rop.cpp

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "raster/pixel_rows.h"
+
 namespace plat::raster {
 
 void fillSpan(const Canvas &canvas, int64_t y, int64_t x0, int64_t x1, const RopMasks &masks) {
@@ -13,7 +15,7 @@ void fillSpan(const Canvas &canvas, int64_t y, int64_t x0, int64_t x1, const Rop
     uint32_t *p = canvas.pixel(x0, y);
     uint32_t *end = p + (x1 - x0);
     if (masks.andMask == 0) {
-        std::fill(p, end, masks.xorMask);
+        fillPixels(p, static_cast<size_t>(x1 - x0), masks.xorMask);
         return;
     }
     for (; p != end; ++p) *p = applyRop(*p, masks);

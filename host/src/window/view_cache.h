@@ -1,0 +1,44 @@
+// The rendered client area of an image window, kept between paints so that a
+// repaint is a copy of ready display pixels rather than a walk over the
+// image. It is rendered again only when what it shows changed: the image's
+// pixels or the image itself (the owner calls invalidate()), or the client
+// size, zoom, scroll, display range or background, which it compares itself.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <windows.h>
+
+#include "core/image.h"
+#include "window/image_paint.h"
+#include "window/view_geometry.h"
+
+namespace host {
+
+class ViewCache {
+public:
+    void invalidate() { valid_ = false; }
+
+    // Renders the whole client area (width x height) again unless the cached
+    // pixels already show this state.
+    void update(const Image &image, const ViewGeometry &geometry, DisplayRange range, LONG width, LONG height,
+                uint32_t background);
+    // Copies `area` (client coordinates, clipped to the client) to the DC.
+    void blit(HDC hdc, const RECT &area) const;
+
+    bool valid() const { return valid_; }
+
+private:
+    bool shows(const ViewGeometry &geometry, DisplayRange range, LONG width, LONG height,
+               uint32_t background) const;
+
+    std::vector<uint32_t> pixels_;  // 0x00RRGGBB, rows top to bottom
+    LONG width_ = 0, height_ = 0;
+    ViewGeometry geometry_;
+    DisplayRange range_;
+    uint32_t background_ = 0;
+    bool valid_ = false;
+};
+
+}  // namespace host
