@@ -18,7 +18,7 @@ namespace host::frame {
 namespace {
 
 constexpr int kFirstLabelId = 100;
-constexpr int kFirstEditId = 110;
+constexpr int kFirstEditId = kCalibrationEditIds[0];
 constexpr int kFieldCount = 3;
 constexpr int kNumberFields = 2;  // the unit, last, is text
 

@@ -9,6 +9,9 @@ namespace host::frame {
 
 enum class CalibrationKind { Spatial, Intensity };
 
+// The edit boxes, top to bottom: x scale, y scale, unit; or offset, scale, unit.
+constexpr int kCalibrationEditIds[] = {110, 111, 112};
+
 // The statement line ("CalSpatial(0.5, 0.5, \"um\")"), or nullopt on Cancel.
 // The boxes start with the active image's calibration; OK with a value that
 // is not a number names it in a message box and keeps the dialog open.

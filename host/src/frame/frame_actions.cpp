@@ -19,17 +19,19 @@ namespace {
 
 constexpr double kZoomStep = 2.0;
 
-// Runs and records a statement; a failure is shown, prefixed with what was being done.
-bool act(const std::string &line, const std::string &doing) {
+// Runs and records a statement; a failure is shown after what was being
+// done, with the file's name unless the statement's message has it already.
+bool act(const std::string &line, const std::string &doing, const std::string &file = {}) {
     std::optional<std::string> error = runStatement(frameState().context, line, true);
     if (!error) return true;
-    showFrameMessage(doing + ": " + *error);
+    const bool named = file.empty() || error->find(file) != std::string::npos;
+    showFrameMessage(doing + ": " + (named ? "" : "'" + file + "': ") + *error);
     return false;
 }
 
 void saveImageAs() {
     if (std::optional<std::string> path = chooseFileToSave(FileKind::Image))
-        act("ImgSave(" + quotedArgument(*path) + ")", "Cannot save the image as '" + *path + "'");
+        act("ImgSave(" + quotedArgument(*path) + ")", "Cannot save the image", *path);
 }
 
 void zoomBy(double factor) {
@@ -126,7 +128,7 @@ bool runFrameCommand(unsigned id) {
 }  // namespace frame
 
 bool openImageFile(const std::string &path) {
-    return frame::act("ImgOpen(" + frame::quotedArgument(path) + ")", "Cannot open '" + path + "'");
+    return frame::act("ImgOpen(" + frame::quotedArgument(path) + ")", "Cannot open the image", path);
 }
 
 bool playMacroFile(const std::string &path, std::string *error) {

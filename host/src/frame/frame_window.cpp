@@ -104,6 +104,7 @@ HWND showFrameWindow() {
     if (!window) return nullptr;
     if (s.window != window) frame::makeFrame(window);
     if (!s.context.print) setFrameMacroContext(std::move(s.context));
+    s.exitRequested = false;  // showing the frame starts a session
     frame::watchImagePointer();
     ShowWindow(window, SW_SHOWMAXIMIZED);
     fitFrameToScreen();

@@ -20,7 +20,7 @@ namespace host {
 void setFrameMacroContext(macro::Context context);
 
 // Turns the host window into the frame (once; later calls return it) and
-// shows it over the whole screen (plat::screenSize()).
+// shows it over the whole screen (plat::screenSize()); clears an exit request.
 HWND showFrameWindow();
 // Fits the frame to the screen again after the screen's size changed.
 void fitFrameToScreen();

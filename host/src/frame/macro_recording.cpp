@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <platform/embed.h>
 #include <platform/files.h>
 
 #include "core/host_state.h"
@@ -69,8 +70,12 @@ bool recordingMacro() {
 std::optional<std::string> playMacro(const std::string &path, const macro::Context &context) {
     std::string text;
     if (std::optional<std::string> error = readFile(path, &text)) return error;
-    macro::Interpreter interpreter(context);
-    if (std::optional<macro::ScriptError> error = interpreter.run(text, path)) return error->format();
+    // The interpreter answers the Save dialogs of the script as the script says
+    // (SaveDialog), and only while it plays; the program's own answer comes back after.
+    const plat::FileChooser previous = plat::saveFileChooser();
+    std::optional<macro::ScriptError> error = macro::Interpreter(context).run(text, path);
+    plat::setSaveFileChooser(previous);
+    if (error) return error->format();
     return std::nullopt;
 }
 

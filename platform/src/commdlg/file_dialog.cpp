@@ -183,6 +183,9 @@ namespace plat {
 void setSaveFileChooser(FileChooser chooser) {
     gChooser = std::move(chooser);
 }
+FileChooser saveFileChooser() {
+    return gChooser;
+}
 }  // namespace plat
 
 extern "C" {
