@@ -144,10 +144,14 @@ TEST_F(FrameTest, FrameCoversTheScreenBeneathItsWindows) {
     EXPECT_GE(r.right, screen.cx);
     EXPECT_GE(r.bottom, screen.cy);
     ASSERT_TRUE(host::openImageFile(writeGray("a.pgm", 8, 8)));
-    // A click on the frame activates it, yet the image window stays above.
+    // The image window lies inside the client area, below the menu bar.
     HWND image = host::activeImageWindow();
     RECT ir{};
     GetWindowRect(image, &ir);
+    POINT origin{0, 0};
+    ClientToScreen(frame_, &origin);
+    EXPECT_GE(ir.top, origin.y);
+    // A click on the frame activates it, yet the image window stays above.
     plat::inputMouseMove(screen.cx / 2, screen.cy - 40);
     plat::inputMouseDown(plat::MouseButton::Left);
     plat::inputMouseUp(plat::MouseButton::Left);

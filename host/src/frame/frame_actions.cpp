@@ -128,13 +128,18 @@ bool runFrameCommand(unsigned id) {
 }  // namespace frame
 
 bool openImageFile(const std::string &path) {
-    return frame::act("ImgOpen(" + frame::quotedArgument(path) + ")", "Cannot open the image", path);
+    const bool opened =
+        frame::act("ImgOpen(" + frame::quotedArgument(path) + ")", "Cannot open the image", path);
+    frame::catchUpRecording();
+    frame::placeNewWindows();
+    return opened;
 }
 
 bool playMacroFile(const std::string &path, std::string *error) {
     std::optional<std::string> failure = frame::playMacro(path, frame::frameState().context);
     if (failure && error) *error = *failure;
     frame::catchUpRecording();
+    frame::placeNewWindows();
     return !failure;
 }
 

@@ -5,6 +5,7 @@
 // owns are always above it, even when it is active.
 #include "frame/frame_window.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <hostmsg.h>
@@ -31,6 +32,22 @@ void showFrameMessage(const std::string &text) {
     MessageBoxA(frameState().window, text.c_str(), "VOPROF32", MB_OK | MB_ICONEXCLAMATION);
 }
 
+void placeNewWindows() {
+    FrameState &s = frameState();
+    if (!s.window) return;
+    std::erase_if(s.placed, [](HWND h) { return !IsWindow(h); });
+    POINT origin{0, 0};
+    ClientToScreen(s.window, &origin);
+    for (HWND h = GetWindow(s.window, GW_HWNDFIRST); h; h = GetWindow(h, GW_HWNDNEXT)) {
+        if (GetWindow(h, GW_OWNER) != s.window || !s.placed.insert(h).second) continue;
+        RECT r{};
+        GetWindowRect(h, &r);
+        if (r.top < origin.y)
+            SetWindowPos(h, nullptr, r.left + std::max<LONG>(0, origin.x), r.top + origin.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
 namespace {
 
 void onRecorded() {
@@ -44,7 +61,10 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     FrameState &s = frameState();
     switch (message) {
         case WM_COMMAND:
-            if (lParam == 0 && runFrameCommand(LOWORD(wParam))) return 0;
+            if (lParam == 0 && runFrameCommand(LOWORD(wParam))) {
+                placeNewWindows();
+                return 0;
+            }
             break;
         case WM_INITMENUPOPUP:
             updateFramePopup(reinterpret_cast<HMENU>(wParam));
@@ -68,7 +88,10 @@ LRESULT CALLBACK frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             break;
     }
     const LRESULT result = CallWindowProcA(s.hostProc, window, message, wParam, lParam);
-    if (message == HostRecordMacro) onRecorded();
+    if (message == HostRecordMacro) {
+        onRecorded();
+        placeNewWindows();
+    }
     if (message == HostPrompt) refreshStatusLine();
     if (message == WM_NCDESTROY) {
         // The host window goes; the context and an exit request outlive it.
