@@ -136,7 +136,11 @@ HWND showFrameWindow() {
 
 void fitFrameToScreen() {
     HWND window = frame::frameState().window;
-    if (!window || !IsWindow(window)) return;
+    if (!window || !IsWindow(window) || IsIconic(window)) return;  // restoring maximises it anew
+    if (!IsZoomed(window)) {
+        ShowWindow(window, SW_SHOWMAXIMIZED);
+        return;
+    }
     // A maximised window's frame lies just outside the screen, as on Windows.
     const SIZE screen = plat::screenSize();
     RECT r{};
