@@ -59,6 +59,8 @@ void FrameTest::TearDown() {
     plat::setSaveFileChooser({});
     plat::setModalIdleHandler({});
     host::resetHost();
+    // The next test makes the frame again from a new host window.
+    DestroyWindow(host::hostWindow());
     ScratchDirTest::TearDown();
 }
 
