@@ -82,6 +82,9 @@ void setModalIdleHandler(std::function<bool()> handler);
 // A path is taken as the user's choice; nullopt is Cancel.
 using FileChooser = std::function<std::optional<std::string>(HWND dialog, const OPENFILENAMEA &ofn)>;
 void setSaveFileChooser(FileChooser chooser);
+// The chooser set now (empty when none), so that code installing its own for
+// a while can put the previous one back.
+FileChooser saveFileChooser();
 
 // ---- Clipboard --------------------------------------------------------------------------
 // Called after CloseClipboard whenever the contents were changed, so that a

@@ -23,6 +23,7 @@
 
 #include "commdlg/chosen_path.h"
 #include "commdlg/file_dialog_template.h"
+#include "commdlg/folder_view.h"
 #include "internal/dialog.h"
 
 namespace {
@@ -38,6 +39,7 @@ struct DialogState {
     bool hooked = false;
     bool accepted = false;
     DWORD error = 0;
+    std::optional<FolderView> view;  // the Open dialog's
 };
 
 DWORD gExtendedError = 0;
@@ -58,7 +60,8 @@ DialogState *stateOf(HWND dialog) {
 // extended error set) when the answer cannot be returned.
 bool acceptAnswer(DialogState &state, const std::string &answer) {
     OPENFILENAMEA &ofn = *state.ofn;
-    std::optional<ChosenPath> chosen = resolveChosenPath(answer, ofn.lpstrInitialDir, ofn.lpstrDefExt);
+    const char *folder = state.view ? folderForAnswers(*state.view, ofn) : ofn.lpstrInitialDir;
+    std::optional<ChosenPath> chosen = resolveChosenPath(answer, folder, ofn.lpstrDefExt);
     if (!chosen) {
         state.error = kInvalidFileName;
         return false;
@@ -79,12 +82,14 @@ bool acceptAnswer(DialogState &state, const std::string &answer) {
         lstrcpynA(ofn.lpstrFileTitle, chosen->path.c_str() + chosen->fileOffset,
                   static_cast<int>(ofn.nMaxFileTitle));
     }
+    if (state.view) ofn.nFilterIndex = state.view->filterIndex;
     state.accepted = true;
     state.error = 0;
     return true;
 }
 
-// OK: an empty name keeps the dialog open (with a beep); any other name ends
+// OK: an empty name keeps the dialog open (with a beep), and so does the
+// name of a folder in the Open dialog, which opens it; any other name ends
 // it, accepted or with the extended error that says why not.
 void onOk(HWND dialog, DialogState &state) {
     HWND edit = GetDlgItem(dialog, kFileNameEditId);
@@ -94,6 +99,7 @@ void onOk(HWND dialog, DialogState &state) {
         MessageBeep(0);
         return;
     }
+    if (state.view && openTypedFolder(dialog, *state.view, *state.ofn, text)) return;
     EndDialog(dialog, acceptAnswer(state, text) ? IDOK : IDCANCEL);
 }
 
@@ -102,6 +108,7 @@ INT_PTR CALLBACK fileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     if (state == nullptr) return FALSE;
     LPOFNHOOKPROC hook = state->hooked ? state->ofn->lpfnHook : nullptr;
     if (message == WM_INITDIALOG) {
+        if (state->view) *state->view = initFolderView(dialog, *state->ofn);
         return hook
                    ? static_cast<INT_PTR>(hook(dialog, message, wParam, reinterpret_cast<LPARAM>(state->ofn)))
                    : TRUE;
@@ -112,6 +119,12 @@ INT_PTR CALLBACK fileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
         onOk(dialog, *state);
+        return TRUE;
+    }
+    bool chooseFile = false;
+    if (message == WM_COMMAND && state->view &&
+        folderViewCommand(dialog, *state->view, *state->ofn, wParam, &chooseFile)) {
+        if (chooseFile) onOk(dialog, *state);
         return TRUE;
     }
     if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
@@ -158,6 +171,7 @@ BOOL runFileDialog(LPOPENFILENAMEA ofn, bool save) {
     DialogState state;
     state.ofn = ofn;
     state.hooked = (ofn->Flags & OFN_ENABLEHOOK) && ofn->lpfnHook != nullptr;
+    if (!save) state.view.emplace();
     HWND owner = topLevelOf(ofn->hwndOwner);
     gCreating = &state;
     HWND dialog = plat::createDialogIndirect(nullptr, fileDialogTemplate(*ofn, save), owner, fileDialogProc,
@@ -182,6 +196,9 @@ BOOL runFileDialog(LPOPENFILENAMEA ofn, bool save) {
 namespace plat {
 void setSaveFileChooser(FileChooser chooser) {
     gChooser = std::move(chooser);
+}
+FileChooser saveFileChooser() {
+    return gChooser;
 }
 }  // namespace plat
 

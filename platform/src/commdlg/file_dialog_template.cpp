@@ -15,6 +15,60 @@ std::string initialFileName(const OPENFILENAMEA &ofn) {
     return std::string(ofn.lpstrFile, length);
 }
 
+// Caption, font and the OK and Cancel buttons at the right, 4 units apart.
+res::DialogTemplate frameTemplate(const OPENFILENAMEA &ofn, bool save, short height) {
+    res::DialogTemplate t;
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
+    t.x = 24;
+    t.y = 24;
+    t.cx = 264;
+    t.cy = height;
+    t.caption = ofn.lpstrTitle ? ofn.lpstrTitle : (save ? "Save As" : "Open");
+    t.pointSize = 8;
+    t.fontName = "MS Sans Serif";
+    return t;
+}
+
+void addButtons(res::DialogTemplate &t) {
+    t.controls.push_back(
+        res::childControl("button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 207, 7, 50, 14));
+    t.controls.push_back(
+        res::childControl("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 207, 25, 50, 14));
+}
+
+// Left column: name and type.
+res::DialogTemplate saveTemplate(const OPENFILENAMEA &ofn) {
+    res::DialogTemplate t = frameTemplate(ofn, true, 82);
+    t.controls.push_back(res::childControl("static", "File name:", kFileNameLabelId, SS_LEFT, 7, 7, 190, 9));
+    t.controls.push_back(res::childControl("edit", initialFileName(ofn), kFileNameEditId,
+                                           WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
+    t.controls.push_back(
+        res::childControl("static", "Save as type:", kFileTypeLabelId, SS_LEFT, 7, 38, 190, 9));
+    t.controls.push_back(res::childControl("static", filterDescription(ofn.lpstrFilter, ofn.nFilterIndex),
+                                           kFileTypeId, SS_LEFT | SS_NOPREFIX | SS_SUNKEN, 7, 49, 190, 12));
+    addButtons(t);
+    return t;
+}
+
+// Left column: the folder, its list, the name and the list of types; the
+// dialog fills the lists as it starts.
+res::DialogTemplate openTemplate(const OPENFILENAMEA &ofn) {
+    constexpr DWORD kList = LBS_NOTIFY | WS_VSCROLL | WS_BORDER | WS_TABSTOP;
+    res::DialogTemplate t = frameTemplate(ofn, false, 184);
+    t.controls.push_back(res::childControl("static", "Look in:", kFolderLabelId, SS_LEFT, 7, 7, 32, 9));
+    t.controls.push_back(res::childControl("static", "", kFolderId, SS_LEFT | SS_NOPREFIX, 40, 7, 157, 9));
+    t.controls.push_back(res::childControl("listbox", "", kFileListId, kList, 7, 18, 190, 92));
+    t.controls.push_back(
+        res::childControl("static", "File name:", kFileNameLabelId, SS_LEFT, 7, 114, 190, 9));
+    t.controls.push_back(res::childControl("edit", initialFileName(ofn), kFileNameEditId,
+                                           WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 125, 190, 12));
+    t.controls.push_back(
+        res::childControl("static", "Files of type:", kFileTypeLabelId, SS_LEFT, 7, 143, 190, 9));
+    t.controls.push_back(res::childControl("listbox", "", kFileTypeId, kList, 7, 154, 190, 24));
+    addButtons(t);
+    return t;
+}
+
 }  // namespace
 
 std::string filterDescription(const char *filter, DWORD index) {
@@ -32,28 +86,7 @@ std::string filterDescription(const char *filter, DWORD index) {
 }
 
 res::DialogTemplate fileDialogTemplate(const OPENFILENAMEA &ofn, bool save) {
-    res::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
-    t.x = 24;
-    t.y = 24;
-    t.cx = 264;
-    t.cy = 82;
-    t.caption = ofn.lpstrTitle ? ofn.lpstrTitle : (save ? "Save As" : "Open");
-    t.pointSize = 8;
-    t.fontName = "MS Sans Serif";
-    // Left column: name and type; right column: the buttons, 4 units apart.
-    t.controls.push_back(res::childControl("static", "File name:", kFileNameLabelId, SS_LEFT, 7, 7, 190, 9));
-    t.controls.push_back(res::childControl("edit", initialFileName(ofn), kFileNameEditId,
-                                           WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 7, 18, 190, 12));
-    t.controls.push_back(res::childControl(
-        "static", save ? "Save as type:" : "Files of type:", kFileTypeLabelId, SS_LEFT, 7, 38, 190, 9));
-    t.controls.push_back(res::childControl("static", filterDescription(ofn.lpstrFilter, ofn.nFilterIndex),
-                                           kFileTypeId, SS_LEFT | SS_NOPREFIX | SS_SUNKEN, 7, 49, 190, 12));
-    t.controls.push_back(
-        res::childControl("button", "OK", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 207, 7, 50, 14));
-    t.controls.push_back(
-        res::childControl("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 207, 25, 50, 14));
-    return t;
+    return save ? saveTemplate(ofn) : openTemplate(ofn);
 }
 
 }  // namespace plat::commdlg
