@@ -3,8 +3,8 @@
 // It keeps the subset of std::vector's interface the host uses, so code that
 // reads or edits pixels does not care where they live.
 //
-// Owned memory comes from calloc: a large blank image then costs no page
-// until it is written, and decoders write each page once. A mapped array
+// Owned memory is zeroed by the system (see zeroed_memory.h): a large blank
+// image costs no page until it is written, and decoders write each page once. A mapped array
 // becomes owned memory only when its size changes. Copying a mapped array
 // that was never handed out for writing maps the file again (private pages
 // are per mapping, so neither copy sees the other's edits); otherwise the
@@ -13,7 +13,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 #include <memory>
@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "core/file_mapping.h"
+#include "core/zeroed_memory.h"
 
 namespace host {
 
@@ -118,9 +119,8 @@ public:
     }
     void reserve(size_t count) {
         if (count <= capacity_) return;
-        Buffer grown(static_cast<T *>(std::calloc(count, sizeof(T))));
-        if (!grown) throw std::bad_alloc();
-        if (size_) std::memcpy(static_cast<void *>(grown.get()), data_, size_ * sizeof(T));
+        ZeroedMemory grown(bytesFor(count));
+        if (size_) std::memcpy(grown.data(), data_, size_ * sizeof(T));
         adopt(std::move(grown), count);
     }
     void clear() { *this = PixelArray(); }
@@ -131,11 +131,10 @@ public:
     }
 
 private:
-    struct Free {
-        void operator()(T *p) const { std::free(p); }
-    };
-    using Buffer = std::unique_ptr<T, Free>;
-
+    static size_t bytesFor(size_t count) {
+        if (count > SIZE_MAX / sizeof(T)) throw std::bad_alloc();
+        return count * sizeof(T);
+    }
     static bool equal(const PixelArray &a, const T *b, size_t n) {
         return a.size_ == n && std::equal(a.data_, a.data_ + n, b);
     }
@@ -148,17 +147,15 @@ private:
         handedOut_ = true;
         return data_;
     }
-    void adopt(Buffer buffer, size_t capacity) {
+    void adopt(ZeroedMemory memory, size_t capacity) {
         mapping_.reset();
-        owned_ = std::move(buffer);
-        data_ = owned_.get();
+        owned_ = std::move(memory);
+        data_ = reinterpret_cast<T *>(owned_.data());
         capacity_ = capacity;
         handedOut_ = false;
     }
     void allocateZeroed(size_t count) {
-        Buffer buffer(count ? static_cast<T *>(std::calloc(count, sizeof(T))) : nullptr);
-        if (count && !buffer) throw std::bad_alloc();
-        adopt(std::move(buffer), count);
+        adopt(ZeroedMemory(bytesFor(count)), count);
         size_ = count;
     }
     void copyFrom(const T *values, size_t count) {
@@ -167,7 +164,7 @@ private:
         *this = std::move(copy);
     }
 
-    Buffer owned_;
+    ZeroedMemory owned_;
     std::optional<FileMapping> mapping_;
     T *data_ = nullptr;
     size_t size_ = 0;

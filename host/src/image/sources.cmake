@@ -2,6 +2,7 @@
 list(APPEND VO_HOST_SOURCES
   src/core/image.cpp
   src/core/file_mapping.cpp
+  src/core/zeroed_memory.cpp
   src/core/image_store.cpp
   src/core/progress.cpp
   src/core/region.cpp
