@@ -97,7 +97,9 @@ ImageResult decodeOpened(TiffSource &source, const DecodeLimits &limits) {
     if (!result.ok()) result = readIntoMemory(source, layout, limits);
     if (!result.ok()) return result;
     result.image->spatial = readTiffCalibration(source.tif);
-    result.image->pageCount = static_cast<int>(std::min<tdir_t>(TIFFNumberOfDirectories(source.tif), 65535));
+    // The page shown counts even when a later directory cannot be walked.
+    const tdir_t pages = TIFFNumberOfDirectories(source.tif);
+    result.image->pageCount = static_cast<int>(std::clamp<tdir_t>(pages, 1, 65535));
     return result;
 }
 
