@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <new>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -158,8 +160,8 @@ private:
     std::vector<uint8_t> buffer_;
 };
 
-// What the readers share: the next chunk a failure makes irrelevant, the
-// first error, and how many chunks are done.
+// What the readers share: the chunk no reader goes to (lowered by a
+// failure), and how many chunks are done.
 struct SharedProgress {
     std::atomic<uint64_t> stopAt;
     std::atomic<uint64_t> done{0};
@@ -208,6 +210,45 @@ bool worthTwoReaders(const TiffSource &source, const TiffLayout &l, const ChunkG
     return source.file && l.compression != COMPRESSION_NONE && grid.count() >= 2 &&
            uint64_t(l.width) * l.height * l.samplesPerPixel * (l.bitsPerSample / 8u) >= kParallelBytes &&
            std::thread::hardware_concurrency() >= 2;
+}
+
+// The second reader: its own handle on the same file, the odd chunks. An
+// exception cannot leave a thread, so running out of memory is its failure.
+std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const TiffLayout &l, uint8_t *pixels,
+                                               uint64_t chunkBytes, const ChunkGrid &grid,
+                                               SharedProgress &shared) {
+    TiffFile file{source.file->descriptor(), source.file->size(), 0};
+    TiffMessages messages;
+    std::pair<uint64_t, std::string> failure;
+    try {
+        TiffPtr tif = openTiffFile(file, messages, source.maxAlloc);
+        if (tif) {
+            ChunkReader reader(tif.get(), messages, l, pixels, chunkBytes);
+            return readShare(reader, tif.get(), grid, 1, 2, shared, nullptr);
+        }
+        failure = {1, "cannot be read: " + messages.lastError};
+    } catch (const std::bad_alloc &) {
+        failure = {1, "out of memory"};
+    }
+    stopBefore(shared, failure.first);
+    return failure;
+}
+
+struct ThreadJoiner {
+    std::thread &thread;
+    ~ThreadJoiner() {
+        if (thread.joinable()) thread.join();
+    }
+};
+
+// A running thread, or none when the system has no thread to give.
+template <class Work>
+std::thread startThread(Work work) {
+    try {
+        return std::thread(std::move(work));
+    } catch (const std::system_error &) {
+        return std::thread();
+    }
 }
 
 }  // namespace
@@ -271,25 +312,14 @@ std::string readTiffPixels(TiffSource &source, const TiffLayout &l, const Decode
     ProgressTask task("reading TIFF " + std::to_string(l.width) + "x" + std::to_string(l.height),
                       grid.count());
 
-    // The second reader has its own handle on the same file; it stops when
-    // the first one fails or is interrupted.
-    TiffFile secondFile;
-    TiffMessages secondMessages;
     std::pair<uint64_t, std::string> secondResult{grid.count(), {}};
     std::thread second;
-    const bool two = worthTwoReaders(source, l, grid);
+    const ThreadJoiner joiner{second};  // joined on every way out, exceptions included
+    bool two = worthTwoReaders(source, l, grid);
     if (two) {
-        secondFile = TiffFile{source.file->descriptor(), source.file->size(), 0};
-        second = std::thread([&] {
-            TiffPtr tif = openTiffFile(secondFile, secondMessages, source.maxAlloc);
-            if (!tif) {
-                secondResult = {1, "cannot be read: " + secondMessages.lastError};
-                stopBefore(shared, 1);
-                return;
-            }
-            ChunkReader reader(tif.get(), secondMessages, l, pixels, chunkBytes);
-            secondResult = readShare(reader, tif.get(), grid, 1, 2, shared, nullptr);
-        });
+        second =
+            startThread([&] { secondResult = readOddChunks(source, l, pixels, chunkBytes, grid, shared); });
+        two = second.joinable();  // with no thread to be had, one reader does it all
     }
     ChunkReader reader(source.tif, *source.messages, l, pixels, chunkBytes);
     const std::pair<uint64_t, std::string> firstResult =
