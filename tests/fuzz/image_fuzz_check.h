@@ -33,7 +33,9 @@ inline void checkResult(const host::ImageResult &result) {
     require(image.gray32f.size() == (cls == host::ImageClass::Float ? n : 0), "float pixels");
     require(image.rgb.size() == (cls == host::ImageClass::Rgb ? 3 * n : 0), "rgb pixels");
     for (uint16_t v : image.gray16) require(cls != host::ImageClass::Gray12 || v <= 4095, "12-bit values");
+    require(image.pageCount >= 1, "at least the page shown");
     if (!image.spatial) return;
+    require(!image.spatial->unit.empty(), "a calibration names its unit");
     require(std::isfinite(image.spatial->xScale) && image.spatial->xScale > 0, "x scale positive");
     require(std::isfinite(image.spatial->yScale) && image.spatial->yScale > 0, "y scale positive");
 }

@@ -4,6 +4,8 @@ find_package(TIFF REQUIRED)
 vo_add_test(image_test
   image_test_support.cpp
   image_tiff_test.cpp
+  image_mapped_test.cpp
+  image_pixel_array_test.cpp
   image_png_test.cpp
   image_pnm_test.cpp
   image_broken_test.cpp

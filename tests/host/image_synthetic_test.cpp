@@ -79,8 +79,8 @@ TEST(SyntheticErrors, BadKindPatternOrSizeIsNamed) {
         EXPECT_EQ(error.rfind("bad pattern \"" + pattern + "\" for " + kind, 0), 0u) << error;
     }
     EXPECT_EQ(host::makeSyntheticImage(0, 4, "gray8", "ramp-x").error, "bad image size 0 x 4");
-    EXPECT_EQ(host::makeSyntheticImage(40000, 1, "gray8", "ramp-x").error,
-              "too large: 40000 x 1 pixels (at most 32768 x 32768)");
+    EXPECT_EQ(host::makeSyntheticImage(70000, 1, "gray8", "ramp-x").error,
+              "too large: 70000 x 1 pixels (at most 65535 x 65535)");
 }
 
 }  // namespace

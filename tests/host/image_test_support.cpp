@@ -88,9 +88,9 @@ std::vector<uint8_t> tiffSamples(ImageClass cls, uint32_t w, uint32_t h, int cha
     return bytes;
 }
 
-void writeRawTiff(const std::string &path, const RawTiff &t) {
-    TIFF *tif = TIFFOpen(path.c_str(), "w");
-    ASSERT_NE(tif, nullptr);
+namespace {
+
+void writeTiffPage(TIFF *tif, const RawTiff &t, const std::vector<uint8_t> &samples) {
     TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, t.width);
     TIFFSetField(tif, TIFFTAG_IMAGELENGTH, t.height);
     TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, t.samplesPerPixel);
@@ -98,14 +98,15 @@ void writeRawTiff(const std::string &path, const RawTiff &t) {
     TIFFSetField(tif, TIFFTAG_SAMPLEFORMAT, t.sampleFormat);
     TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, t.photometric);
     TIFFSetField(tif, TIFFTAG_PLANARCONFIG, t.planes ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG);
-    TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+    TIFFSetField(tif, TIFFTAG_COMPRESSION, t.compression);
     const uint16_t alpha = EXTRASAMPLE_UNASSALPHA;
     if (t.samplesPerPixel == 4) TIFFSetField(tif, TIFFTAG_EXTRASAMPLES, 1, &alpha);
     if (t.maxSampleValue) TIFFSetField(tif, TIFFTAG_SMAXSAMPLEVALUE, *t.maxSampleValue);
     if (t.xResolution) TIFFSetField(tif, TIFFTAG_XRESOLUTION, double(*t.xResolution));
     if (t.yResolution) TIFFSetField(tif, TIFFTAG_YRESOLUTION, double(*t.yResolution));
-    if (t.xResolution) TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, t.resolutionUnit);
-    const uint32_t cw = t.tile ? t.tile : t.width, ch = t.tile ? t.tile : 7;
+    if (t.xResolution && t.writeResolutionUnit) TIFFSetField(tif, TIFFTAG_RESOLUTIONUNIT, t.resolutionUnit);
+    if (!t.description.empty()) TIFFSetField(tif, TIFFTAG_IMAGEDESCRIPTION, t.description.c_str());
+    const uint32_t cw = t.tile ? t.tile : t.width, ch = t.tile ? t.tile : t.rowsPerStrip;
     TIFFSetField(tif, t.tile ? TIFFTAG_TILEWIDTH : TIFFTAG_ROWSPERSTRIP, t.tile ? t.tile : ch);
     if (t.tile) TIFFSetField(tif, TIFFTAG_TILELENGTH, t.tile);
     const size_t sample = (t.bitsPerSample + 7) / 8u, pixel = sample * t.samplesPerPixel,
@@ -114,11 +115,12 @@ void writeRawTiff(const std::string &path, const RawTiff &t) {
         for (uint32_t y0 = 0; y0 < t.height; y0 += ch) {
             for (uint32_t x0 = 0; x0 < t.width; x0 += cw) {
                 const uint32_t rows = t.tile ? ch : std::min(ch, t.height - y0);  // tiles are whole
-                std::vector<uint8_t> chunk(cw * rows * out, 0);
+                std::vector<uint8_t> chunk(size_t(cw) * rows * out, 0);
                 for (uint32_t r = 0; r < rows && y0 + r < t.height; ++r)
                     for (uint32_t c = 0; c < cw && x0 + c < t.width; ++c)
-                        std::memcpy(&chunk[(r * cw + c) * out],
-                                    &t.samples[((y0 + r) * t.width + x0 + c) * pixel + plane * sample], out);
+                        std::memcpy(&chunk[(size_t(r) * cw + c) * out],
+                                    &samples[((size_t(y0) + r) * t.width + x0 + c) * pixel + plane * sample],
+                                    out);
                 const tmsize_t n = static_cast<tmsize_t>(chunk.size());
                 EXPECT_EQ(n, t.tile ? TIFFWriteEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, plane),
                                                            chunk.data(), n)
@@ -126,6 +128,20 @@ void writeRawTiff(const std::string &path, const RawTiff &t) {
                                                             chunk.data(), n));
             }
         }
+    }
+}
+
+}  // namespace
+
+void writeRawTiff(const std::string &path, const RawTiff &t) {
+    const std::string mode = std::string("w") + (t.bigEndian ? "b" : "l") + (t.bigTiff ? "8" : "");
+    TIFF *tif = TIFFOpen(path.c_str(), mode.c_str());
+    ASSERT_NE(tif, nullptr);
+    std::vector<uint8_t> samples = t.samples;
+    for (int page = 0; page < t.pages; ++page) {
+        writeTiffPage(tif, t, samples);
+        for (uint8_t &byte : samples) byte = static_cast<uint8_t>(~byte);
+        if (t.pages > 1) TIFFWriteDirectory(tif);
     }
     TIFFClose(tif);
 }

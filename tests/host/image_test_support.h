@@ -35,16 +35,23 @@ void expectFormulaPixels(const host::Image &image, host::ImageClass cls);
 void expectSpatial(const host::Image &image, double xScale, double yScale, const std::string &unit);
 
 // A TIFF tag by tag. `samples` hold the pixels interleaved, in native byte
-// order; the writer lays them out in strips (or tiles) and planes, LZW-coded.
+// order; the writer lays them out in strips (or tiles) and planes, LZW-coded
+// unless told otherwise, in the byte order and TIFF flavour asked for.
 struct RawTiff {
     uint32_t width = 40, height = 30;
     uint16_t samplesPerPixel = 1, bitsPerSample = 8, sampleFormat = 1 /* uint */, photometric = 1;
     bool planes = false;  // separate planes
-    uint32_t tile = 0;    // tile size; 0: strips of 7 rows, the last one short
+    uint32_t tile = 0;    // tile size; 0: strips of `rowsPerStrip` rows, the last one short
+    uint32_t rowsPerStrip = 7;
+    uint16_t compression = 5 /* LZW */;
+    bool bigEndian = false, bigTiff = false;
+    std::string description{};  // ImageDescription when not empty
+    int pages = 1;              // pages after the first repeat it with every sample inverted
     std::vector<uint8_t> samples{};
     std::optional<double> maxSampleValue{};
     std::optional<float> xResolution{}, yResolution{};
     uint16_t resolutionUnit = 2 /* inch */;
+    bool writeResolutionUnit = true;
 };
 // The formula image's samples for RawTiff (RGB at 16 bits: v x 257).
 std::vector<uint8_t> tiffSamples(host::ImageClass cls, uint32_t w, uint32_t h, int channels, int bits);

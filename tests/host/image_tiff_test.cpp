@@ -99,6 +99,52 @@ TEST(TiffResolution, InchAndCentimetreGiveUnitsPerPixel) {
     EXPECT_FALSE(load(t).image->spatial);
 }
 
+// Microscopy files state pixels per unit in the resolution tags and name the
+// unit in an ImageJ-style description, with the unit tag "none" or absent.
+TEST(TiffResolution, DescriptionNamesTheUnitOfMicroscopyFiles) {
+    const std::tuple<const char *, uint16_t, bool, const char *> cases[] = {
+        {"ImageJ=1.54f\nunit=micron\nspacing=0.5\n", RESUNIT_NONE, true, "um"},
+        {"ImageJ=1.54f\nunit=\\u00B5m\n", RESUNIT_NONE, true, "um"},
+        {"ImageJ=1.54f\r\nunit=\xC2\xB5m\r\n", RESUNIT_NONE, true, "um"},
+        {"ImageJ=1.54f\nunit=um\n", RESUNIT_NONE, false, "um"},
+        {"ImageJ=1.54f\nimages=3\nunit=nm", RESUNIT_NONE, true, "nm"},
+        {"ImageJ=1.54f\nunit=cm\n", RESUNIT_CENTIMETER, true, "cm"},
+        {"ImageJ=1.54f\nunit=micron\n", RESUNIT_INCH, true, "inch"},  // an explicit unit tag wins
+        {"ImageJ=1.54f\nunit=pixel\n", RESUNIT_NONE, true, ""},
+        {"ImageJ=1.54f\nspacing=2\n", RESUNIT_NONE, true, ""},
+        {"unit=micron\n", RESUNIT_NONE, true, ""},  // not an ImageJ description
+    };
+    for (const auto &[description, unit, unitTag, expected] : cases) {
+        SCOPED_TRACE(description);
+        RawTiff t = formulaTiff(ImageClass::Gray8, 8, 1);
+        t.xResolution = 4.0f;  // pixels per unit
+        t.yResolution = 5.0f;
+        t.resolutionUnit = unit;
+        t.writeResolutionUnit = unitTag;
+        t.description = description;
+        const host::ImageResult result = load(t);
+        ASSERT_TRUE(result.ok()) << result.error;
+        if (*expected)
+            imgtest::expectSpatial(*result.image, 0.25, 0.2, expected);
+        else
+            EXPECT_FALSE(result.image->spatial);
+    }
+}
+
+TEST(TiffPages, TheFirstPageIsShownAndThePagesCounted) {
+    for (const auto &[cls, bits] : {std::pair{ImageClass::Gray8, 8}, {ImageClass::Gray16, 16}}) {
+        for (int pages : {1, 3}) {
+            RawTiff t = formulaTiff(cls, static_cast<uint16_t>(bits), 1);
+            t.compression = COMPRESSION_NONE;
+            t.pages = pages;
+            const host::ImageResult result = load(t);
+            ASSERT_TRUE(result.ok()) << result.error;
+            imgtest::expectFormulaPixels(*result.image, cls);
+            EXPECT_EQ(result.image->pageCount, pages);
+        }
+    }
+}
+
 TEST(TiffRefused, UnsupportedFormatsAreNamedWithTheFile) {
     const std::tuple<uint16_t, uint16_t, uint16_t, uint16_t, const char *> cases[] = {
         {4, SAMPLEFORMAT_UINT, PHOTOMETRIC_MINISBLACK, 1, "unsupported bit depth 4"},

@@ -33,7 +33,7 @@ TEST_F(MacroImageTest, StatementsOnTheActiveImageNeedOne) {
 
 TEST_F(MacroImageTest, PixelValuesMustFitTheClass) {
     ASSERT_FALSE(play("ImgNew(10, 8, \"gray12\", \"ramp-x\")").error);
-    const std::vector<uint16_t> before = host::images().find(host::activeImageId())->gray16;
+    const auto before = host::images().find(host::activeImageId())->gray16;
     const std::pair<const char *, const char *> cases[] = {
         {"ImgSetPixel(0, 0, 4096)", "4096 is not a gray12 value (whole, 0 to 4095)"},
         {"ImgSetPixel(0, 0, -1)", "-1 is not a gray12 value (whole, 0 to 4095)"},

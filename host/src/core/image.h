@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
+
+#include "core/pixel_array.h"
 
 namespace host {
 
@@ -34,10 +35,13 @@ struct Image {
 
     // Exactly one of these holds the pixels, by class: Gray8 -> gray8; Gray12 and Gray16 ->
     // gray16; Float -> gray32f; Rgb -> rgb (R, G, B interleaved).
-    std::vector<uint8_t> gray8;
-    std::vector<uint16_t> gray16;
-    std::vector<float> gray32f;
-    std::vector<uint8_t> rgb;
+    // The array may show a private mapping of the image's file (see pixel_array.h).
+    PixelArray<uint8_t> gray8;
+    PixelArray<uint16_t> gray16;
+    PixelArray<float> gray32f;
+    PixelArray<uint8_t> rgb;
+    // Pages (directories) in the file the image was read from; the first one is shown.
+    int pageCount = 1;
 
     std::optional<SpatialCalibration> spatial;
     std::optional<IntensityCalibration> intensity;

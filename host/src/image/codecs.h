@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "core/file_mapping.h"
 #include "image/image_file.h"
 
 namespace host {
@@ -14,6 +16,12 @@ namespace host {
 ImageResult decodeTiff(std::span<const uint8_t> bytes, const DecodeLimits &limits);
 ImageResult decodePng(std::span<const uint8_t> bytes, const DecodeLimits &limits);
 ImageResult decodePnm(std::span<const uint8_t> bytes, const DecodeLimits &limits);
+
+// Decoders reading an open file as they go, never holding all of it: TIFF
+// pixels laid out as the image keeps them are mapped, not read (see
+// file_mapping.h); PNG is read a piece at a time.
+ImageResult readTiffFile(const std::shared_ptr<const OpenFile> &file, const DecodeLimits &limits);
+ImageResult readPngFile(const std::shared_ptr<const OpenFile> &file, const DecodeLimits &limits);
 
 // Encoders give the whole file in bytes, or the reason of a failure without
 // the file's name; saveImage adds it and writes the bytes.

@@ -5,9 +5,10 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <vector>
+
+#include <unistd.h>
 
 #include <platform/files.h>
 
@@ -39,8 +40,9 @@ std::string lowerExtension(const std::string &path) {
     return ext;
 }
 
-// A file may hold at most this much more than its pixels (headers, text
-// samples of PNM); beyond it the file is refused before it is read.
+// A PNM file may hold at most this much more than its pixels (text samples);
+// beyond it the file is refused before it is read. TIFF and PNG files are
+// read as they are decoded, so their size alone costs nothing.
 uint64_t maxFileBytes(const DecodeLimits &limits) {
     return 4 * limits.maxPixelBytes + (uint64_t{1} << 20);
 }
@@ -50,27 +52,41 @@ std::string named(const std::string &path) {
     return plat::shortenedForMessage(path);
 }
 
-}  // namespace
-
-ImageResult decodeImage(std::span<const uint8_t> bytes, const std::string &name, const DecodeLimits &limits) {
-    ImageResult result;
-    switch (formatOf(bytes)) {
-        case Format::Tiff:
-            result = decodeTiff(bytes, limits);
-            break;
-        case Format::Png:
-            result = decodePng(bytes, limits);
-            break;
-        case Format::Pnm:
-            result = decodePnm(bytes, limits);
-            break;
-        case Format::Unknown:
-            result = ImageResult::failure(bytes.empty() ? "empty file" : "not a TIFF, PNG, PGM or PPM image");
-            break;
-    }
+// Adds the file's name to an error, or the title to an image.
+ImageResult finished(ImageResult result, const std::string &name) {
     if (!result.ok()) return ImageResult::failure(named(name) + ": " + result.error);
     result.image->title = std::filesystem::path(name).filename().string();
     return result;
+}
+
+ImageResult unknownFormat(std::span<const uint8_t> head) {
+    return ImageResult::failure(head.empty() ? "empty file" : "not a TIFF, PNG, PGM or PPM image");
+}
+
+// PNM is parsed from a read-only view of the whole file (text samples may
+// lie anywhere); the file may hold at most maxFileBytes.
+ImageResult readPnmFile(const std::shared_ptr<const OpenFile> &file, const DecodeLimits &limits) {
+    if (file->size() > maxFileBytes(limits))
+        return ImageResult::failure("too large: file of " + std::to_string(file->size()) + " bytes");
+    std::optional<FileMapping> view = FileMapping::map(file, 0, file->size());
+    if (!view) return ImageResult::failure(std::string("cannot be read: ") + std::strerror(errno));
+    return decodePnm(std::span<const uint8_t>(view->data(), static_cast<size_t>(view->size())), limits);
+}
+
+}  // namespace
+
+ImageResult decodeImage(std::span<const uint8_t> bytes, const std::string &name, const DecodeLimits &limits) {
+    switch (formatOf(bytes)) {
+        case Format::Tiff:
+            return finished(decodeTiff(bytes, limits), name);
+        case Format::Png:
+            return finished(decodePng(bytes, limits), name);
+        case Format::Pnm:
+            return finished(decodePnm(bytes, limits), name);
+        case Format::Unknown:
+            break;
+    }
+    return finished(unknownFormat(bytes), name);
 }
 
 ImageResult loadImage(const std::string &path, const DecodeLimits &limits) {
@@ -81,17 +97,29 @@ ImageResult loadImage(const std::string &path, const DecodeLimits &limits) {
         return ImageResult::failure(named(path) + ": cannot be read: a directory");
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
         return ImageResult::failure(named(path) + ": cannot be read: not a regular file");
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) return ImageResult::failure(named(path) + ": cannot be read: " + std::strerror(errno));
-    const std::streamoff size = in.tellg();
-    if (size < 0) return ImageResult::failure(named(path) + ": cannot be read");
-    if (static_cast<uint64_t>(size) > maxFileBytes(limits))
-        return ImageResult::failure(named(path) + ": too large: file of " + std::to_string(size) + " bytes");
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char *>(bytes.data()), size))
-        return ImageResult::failure(named(path) + ": cannot be read");
-    ImageResult result = decodeImage(bytes, path, limits);
+    std::string why;
+    const std::shared_ptr<const OpenFile> file = OpenFile::open(path, why);
+    if (!file) return ImageResult::failure(named(path) + ": cannot be read: " + why);
+    uint8_t head[8] = {};
+    const ssize_t got = ::pread(file->descriptor(), head, sizeof head, 0);
+    if (got < 0) return ImageResult::failure(named(path) + ": cannot be read: " + std::strerror(errno));
+    const std::span<const uint8_t> magic(head, static_cast<size_t>(got));
+    ImageResult result;
+    switch (formatOf(magic)) {
+        case Format::Tiff:
+            result = readTiffFile(file, limits);
+            break;
+        case Format::Png:
+            result = readPngFile(file, limits);
+            break;
+        case Format::Pnm:
+            result = readPnmFile(file, limits);
+            break;
+        case Format::Unknown:
+            result = unknownFormat(magic);
+            break;
+    }
+    result = finished(std::move(result), path);
     if (result.ok()) result.image->path = path;
     return result;
 }

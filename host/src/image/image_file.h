@@ -8,8 +8,14 @@
 //         32-bit float gray -> Float; 8-bit RGB (and 16-bit RGB, scaled to
 //         8 bits), contiguous or in separate planes, -> Rgb (extra samples such
 //         as alpha are dropped); min-is-white files are inverted; strips or
-//         tiles. XResolution/YResolution in inch or centimetre give a spatial
-//         calibration of 1/resolution units per pixel, unit "inch" or "cm".
+//         tiles; uncompressed, deflate, LZW and the other codecs of libtiff.
+//         XResolution/YResolution in inch or centimetre give a spatial
+//         calibration of 1/resolution units per pixel, unit "inch" or "cm";
+//         with no unit (or "none") an ImageJ-style ImageDescription may name
+//         it ("unit=micron", "um", "\u00B5m" -> "um"). Multi-page files show
+//         their first page; Image::pageCount keeps the number of pages.
+//         Uncompressed strips stored as the image keeps them in memory (in
+//         order, native byte order, aligned) are mapped, not read.
 //   PNG   8-bit gray -> Gray8; 16-bit gray -> Gray16, or Gray12 when an sBIT
 //         chunk says 12 or fewer significant bits (the stored values are then
 //         shifted back down, as PNG stores them scaled up); RGB, RGBA and
@@ -34,10 +40,11 @@ namespace host {
 // Bounds a decoder checks before it allocates anything, so a hostile header
 // cannot make it allocate without limit.
 struct DecodeLimits {
-    int maxWidth = 32768;
-    int maxHeight = 32768;
-    // The decoded pixels, and each of a decoder's work buffers (a TIFF strip or
-    // tile, an interlaced PNG).
+    int maxWidth = 65535;
+    int maxHeight = 65535;
+    // The allocated pixels, and each of a decoder's work buffers (a TIFF strip
+    // or tile, an interlaced PNG). Pixels mapped from a file allocate nothing
+    // and are bounded by the sides alone.
     uint64_t maxPixelBytes = uint64_t{1} << 30;
 };
 

@@ -45,6 +45,21 @@ std::string checkImageSize(uint64_t width, uint64_t height, ImageClass cls, cons
     return {};
 }
 
+uint8_t *pixelBytes(Image &image) {
+    switch (image.cls) {
+        case ImageClass::Gray8:
+            return image.gray8.data();
+        case ImageClass::Gray12:
+        case ImageClass::Gray16:
+            return reinterpret_cast<uint8_t *>(image.gray16.data());
+        case ImageClass::Float:
+            return reinterpret_cast<uint8_t *>(image.gray32f.data());
+        case ImageClass::Rgb:
+            return image.rgb.data();
+    }
+    return nullptr;
+}
+
 Image makeBlankImage(int width, int height, ImageClass cls) {
     Image image;
     image.cls = cls;
@@ -53,17 +68,17 @@ Image makeBlankImage(int width, int height, ImageClass cls) {
     const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
     switch (cls) {
         case ImageClass::Gray8:
-            image.gray8.assign(count, 0);
+            image.gray8 = PixelArray<uint8_t>(count);
             break;
         case ImageClass::Gray12:
         case ImageClass::Gray16:
-            image.gray16.assign(count, 0);
+            image.gray16 = PixelArray<uint16_t>(count);
             break;
         case ImageClass::Float:
-            image.gray32f.assign(count, 0.0f);
+            image.gray32f = PixelArray<float>(count);
             break;
         case ImageClass::Rgb:
-            image.rgb.assign(3 * count, 0);
+            image.rgb = PixelArray<uint8_t>(3 * count);
             break;
     }
     return image;

@@ -20,6 +20,10 @@ std::string checkImageSize(uint64_t width, uint64_t height, ImageClass cls, cons
 // An image of the class with zeroed pixels; the caller has checked the size.
 Image makeBlankImage(int width, int height, ImageClass cls);
 
+// The first byte of the class's pixel array, for decoders that write rows of
+// bytes in the class's layout.
+uint8_t *pixelBytes(Image &image);
+
 // The index of pixel (x, y) in the class's pixel vector (times 3 for RGB).
 inline size_t pixelIndex(const Image &image, int x, int y) {
     return static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x);

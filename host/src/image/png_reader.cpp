@@ -1,10 +1,16 @@
-// Decoding PNG with libpng from memory. libpng reports errors by longjmp, so
-// the function that calls it holds no C++ objects of its own: everything it
-// fills lives in a context owned by its caller.
+// Decoding PNG with libpng from memory or from a file read piece by piece.
+// libpng reports errors by longjmp, so the function that calls it holds no
+// C++ objects of its own: everything it fills lives in a context owned by its
+// caller. Rows whose decoded layout is the image's own are decoded where they
+// belong; others go through one row buffer.
+#include <bit>
+#include <cerrno>
 #include <csetjmp>
-#include <optional>
 #include <cstring>
+#include <optional>
 #include <vector>
+
+#include <unistd.h>
 
 #include <png.h>
 
@@ -16,9 +22,15 @@ namespace host {
 
 namespace {
 
+// Bytes read from a file at a time.
+constexpr size_t kFilePiece = size_t{1} << 16;
+
 struct PngContext {
-    std::span<const uint8_t> bytes;
-    size_t position = 0;
+    std::span<const uint8_t> bytes;  // the file's bytes in memory, or a piece of the file
+    size_t position = 0;             // in `bytes`
+    const OpenFile *file = nullptr;  // read piece by piece when set
+    uint64_t filePosition = 0;       // of the byte after the current piece
+    std::vector<uint8_t> piece;
     std::string error;                     // libpng's message, or ours
     Image image;                           // the decoded pixels
     std::vector<uint8_t> row;              // one decoded row
@@ -31,11 +43,30 @@ PngContext &contextOf(png_structp png) {
     return *static_cast<PngContext *>(png_get_io_ptr(png));
 }
 
+// The next piece of the file in c.bytes; false at its end or on an error.
+bool readPiece(PngContext &c) {
+    for (;;) {
+        const ssize_t got =
+            ::pread(c.file->descriptor(), c.piece.data(), c.piece.size(), static_cast<off_t>(c.filePosition));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) return false;
+        c.bytes = std::span<const uint8_t>(c.piece.data(), static_cast<size_t>(got));
+        c.position = 0;
+        c.filePosition += static_cast<uint64_t>(got);
+        return true;
+    }
+}
+
 void readBytes(png_structp png, png_bytep out, size_t count) {
     PngContext &c = contextOf(png);
-    if (c.bytes.size() - c.position < count) png_error(png, "truncated file");
-    std::memcpy(out, c.bytes.data() + c.position, count);
-    c.position += count;
+    while (count > 0) {
+        if (c.position == c.bytes.size() && (!c.file || !readPiece(c))) png_error(png, "truncated file");
+        const size_t n = std::min(count, c.bytes.size() - c.position);
+        std::memcpy(out, c.bytes.data() + c.position, n);
+        c.position += n;
+        out += n;
+        count -= n;
+    }
 }
 
 void keepError(png_structp png, png_const_charp message) {
@@ -89,6 +120,24 @@ void readCalibration(png_structp png, png_infop info, Image &image) {
         image.spatial = SpatialCalibration{1e6 / x, 1e6 / y, "um"};  // pixels per metre -> um per pixel
 }
 
+// 12-bit samples are stored shifted up; this brings a decoded row back down.
+void shiftDown(uint8_t *row, png_uint_32 width, int shift) {
+    auto *samples = reinterpret_cast<uint16_t *>(row);
+    for (png_uint_32 x = 0; x < width; ++x) samples[x] = static_cast<uint16_t>(samples[x] >> shift);
+}
+
+// Asks libpng for rows in the image's own layout where it can give them: alpha
+// dropped, palette and low bit depths expanded, 16-bit gray in native byte
+// order. True when the rows then match the image class (all but 16-bit RGB,
+// which the host scales to 8 bits itself).
+bool requestImageLayout(png_structp png, png_infop info, ImageClass cls) {
+    png_set_expand(png);  // palette -> RGB, gray below 8 bits -> 8 bits, transparency -> alpha
+    png_set_strip_alpha(png);
+    const bool wide = png_get_bit_depth(png, info) == 16;
+    if (cls != ImageClass::Rgb && wide && std::endian::native == std::endian::little) png_set_swap(png);
+    return cls != ImageClass::Rgb || !wide;
+}
+
 // Runs libpng over the context; false with c.error set on failure. No C++
 // objects live in this frame, so the longjmp of an error skips no destructor.
 bool readPng(png_structp png, png_infop info, const DecodeLimits &limits, PngContext &c) {
@@ -99,27 +148,39 @@ bool readPng(png_structp png, png_infop info, const DecodeLimits &limits, PngCon
     const png_uint_32 width = png_get_image_width(png, info), height = png_get_image_height(png, info);
     c.error = checkImageSize(width, height, cls, limits);
     if (!c.error.empty()) return false;
-    png_set_expand(png);  // palette -> RGB, gray below 8 bits -> 8 bits, transparency -> alpha
+    const bool direct = requestImageLayout(png, info, cls);
     const int passes = png_set_interlace_handling(png);
     png_read_update_info(png, info);
     const int channels = png_get_channels(png, info), depth = png_get_bit_depth(png, info);
     const uint64_t rowBytes = png_get_rowbytes(png, info);
-    if (passes > 1 && rowBytes * height > limits.maxPixelBytes) {
+    if (!direct && passes > 1 && rowBytes * height > limits.maxPixelBytes) {
         c.error = "too large: interlaced image needs a work buffer above the limit";
         return false;
     }
     c.image = makeBlankImage(static_cast<int>(width), static_cast<int>(height), cls);
+    uint8_t *const pixels = pixelBytes(c.image);
+    const uint64_t imageRow = uint64_t(width) * bytesPerPixel(cls);
     if (passes > 1) {
-        c.whole.resize(rowBytes * height);
-        for (png_uint_32 y = 0; y < height; ++y) c.rows.push_back(c.whole.data() + y * rowBytes);
+        if (!direct) c.whole.resize(rowBytes * height);
+        for (png_uint_32 y = 0; y < height; ++y)
+            c.rows.push_back(direct ? pixels + y * imageRow : c.whole.data() + y * rowBytes);
         png_read_image(png, c.rows.data());
-        for (png_uint_32 y = 0; y < height; ++y) storeRow(c.image, c.rows[y], channels, depth, shift, (int)y);
+        for (png_uint_32 y = 0; y < height; ++y) {
+            if (!direct)
+                storeRow(c.image, c.rows[y], channels, depth, shift, (int)y);
+            else if (shift)
+                shiftDown(c.rows[y], width, shift);
+        }
     } else {
-        c.row.resize(rowBytes);
+        if (!direct) c.row.resize(rowBytes);
         c.progress.emplace("reading PNG " + std::to_string(width) + "x" + std::to_string(height), height);
         for (png_uint_32 y = 0; y < height; ++y) {
-            png_read_row(png, c.row.data(), nullptr);
-            storeRow(c.image, c.row.data(), channels, depth, shift, (int)y);
+            uint8_t *const target = direct ? pixels + y * imageRow : c.row.data();
+            png_read_row(png, target, nullptr);
+            if (!direct)
+                storeRow(c.image, target, channels, depth, shift, (int)y);
+            else if (shift)
+                shiftDown(target, width, shift);
             if (!c.progress->advance(uint64_t(y) + 1)) {
                 c.error = "interrupted";
                 return false;
@@ -136,11 +197,7 @@ struct PngReadGuard {
     ~PngReadGuard() { png_destroy_read_struct(&png, info ? &info : nullptr, nullptr); }
 };
 
-}  // namespace
-
-ImageResult decodePng(std::span<const uint8_t> bytes, const DecodeLimits &limits) {
-    PngContext context;
-    context.bytes = bytes;
+ImageResult decodeWith(PngContext &context, const DecodeLimits &limits) {
     PngReadGuard guard;
     guard.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &context, keepError, dropWarning);
     if (guard.png) guard.info = png_create_info_struct(guard.png);
@@ -148,6 +205,21 @@ ImageResult decodePng(std::span<const uint8_t> bytes, const DecodeLimits &limits
     png_set_read_fn(guard.png, &context, readBytes);
     if (!readPng(guard.png, guard.info, limits, context)) return ImageResult::failure(context.error);
     return ImageResult::success(std::move(context.image));
+}
+
+}  // namespace
+
+ImageResult decodePng(std::span<const uint8_t> bytes, const DecodeLimits &limits) {
+    PngContext context;
+    context.bytes = bytes;
+    return decodeWith(context, limits);
+}
+
+ImageResult readPngFile(const std::shared_ptr<const OpenFile> &file, const DecodeLimits &limits) {
+    PngContext context;
+    context.file = file.get();
+    context.piece.resize(kFilePiece);
+    return decodeWith(context, limits);
 }
 
 }  // namespace host

@@ -16,8 +16,8 @@ unsigned maxvalOf(ImageClass cls) {
 }
 
 std::vector<uint8_t> samplesOf(const Image &image) {
-    if (image.cls == ImageClass::Gray8) return image.gray8;
-    if (image.cls == ImageClass::Rgb) return image.rgb;
+    if (image.cls == ImageClass::Gray8) return {image.gray8.begin(), image.gray8.end()};
+    if (image.cls == ImageClass::Rgb) return {image.rgb.begin(), image.rgb.end()};
     std::vector<uint8_t> bytes;
     bytes.reserve(2 * image.gray16.size());
     for (uint16_t v : image.gray16) {

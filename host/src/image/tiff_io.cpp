@@ -2,9 +2,12 @@
 #include "image/tiff_io.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+
+#include <unistd.h>
 
 namespace host {
 
@@ -99,6 +102,39 @@ toff_t sizeOfSink(thandle_t handle) {
     return sinkOf(handle).bytes.size();
 }
 
+TiffFile &fileOf(thandle_t handle) {
+    return *static_cast<TiffFile *>(handle);
+}
+
+tmsize_t readFile(thandle_t handle, void *buffer, tmsize_t size) {
+    TiffFile &file = fileOf(handle);
+    if (size <= 0 || file.position >= file.size) return 0;
+    auto *out = static_cast<uint8_t *>(buffer);
+    size_t wanted =
+        static_cast<size_t>(std::min<uint64_t>(file.size - file.position, static_cast<uint64_t>(size)));
+    size_t done = 0;
+    while (done < wanted) {
+        const ssize_t got =
+            ::pread(file.fd, out + done, wanted - done, static_cast<off_t>(file.position + done));
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        done += static_cast<size_t>(got);
+    }
+    file.position += done;
+    return static_cast<tmsize_t>(done);
+}
+
+toff_t seekFile(thandle_t handle, toff_t offset, int whence) {
+    TiffFile &file = fileOf(handle);
+    uint64_t base = whence == SEEK_CUR ? file.position : whence == SEEK_END ? file.size : 0;
+    file.position = base + offset;  // wraps like the signed sum; reads past the end give nothing
+    return file.position;
+}
+
+toff_t sizeOfFile(thandle_t handle) {
+    return fileOf(handle).size;
+}
+
 int closeNothing(thandle_t) {
     return 0;
 }
@@ -122,6 +158,18 @@ TiffPtr openTiffMemory(TiffMemory &memory, TiffMessages &messages, uint64_t maxA
     // "m": never map the file; the bytes are already in memory.
     return TiffPtr(TIFFClientOpenExt("memory", "rm", &memory, readMemory, writeNothing, seekMemory,
                                      closeNothing, sizeOfMemory, mapNothing, unmapNothing, options.get()));
+}
+
+TiffPtr openTiffFile(TiffFile &file, TiffMessages &messages, uint64_t maxAlloc) {
+    OptionsPtr options = makeOptions(messages);
+    if (!options) {
+        messages.lastError = "out of memory";
+        return nullptr;
+    }
+    TIFFOpenOptionsSetMaxSingleMemAlloc(options.get(), static_cast<tmsize_t>(maxAlloc));
+    // "m": libtiff does not map the file.
+    return TiffPtr(TIFFClientOpenExt("file", "rm", &file, readFile, writeNothing, seekFile, closeNothing,
+                                     sizeOfFile, mapNothing, unmapNothing, options.get()));
 }
 
 TiffPtr createTiffMemory(TiffSink &sink, TiffMessages &messages) {

@@ -134,8 +134,8 @@ void readWith(const Pixels &px, const LinePath &path, int64_t take, const Channe
     }
 }
 
-template <class T>
-bool sizeMatches(const std::vector<T> &pixels, const Image &image, int64_t perPixel) {
+template <class Pixels>
+bool sizeMatches(const Pixels &pixels, const Image &image, int64_t perPixel) {
     return image.width >= 0 && image.height >= 0 &&
            pixels.size() == static_cast<size_t>(image.width) * static_cast<size_t>(image.height) *
                                 static_cast<size_t>(perPixel);

@@ -1,0 +1,196 @@
+// TIFF files read by mapping and by decoding straight into the image: which
+// layouts are mapped, that edits of a mapped image never reach the file nor
+// its copies, that two readers of a compressed file report the error one
+// reader would, and the side limits.
+#include <gtest/gtest.h>
+#include <tiffio.h>
+
+#include <cstdio>
+
+#include "image/image_file.h"
+#include "image_test_support.h"
+
+namespace {
+
+using host::ImageClass;
+using imgtest::RawTiff;
+
+RawTiff uncompressed(ImageClass cls) {
+    RawTiff t;
+    const bool rgb = cls == ImageClass::Rgb;
+    t.samplesPerPixel = rgb ? 3 : 1;
+    t.bitsPerSample = cls == ImageClass::Gray8 || rgb ? 8 : cls == ImageClass::Float ? 32 : 16;
+    t.sampleFormat = cls == ImageClass::Float ? SAMPLEFORMAT_IEEEFP : SAMPLEFORMAT_UINT;
+    t.photometric = rgb ? PHOTOMETRIC_RGB : PHOTOMETRIC_MINISBLACK;
+    t.compression = COMPRESSION_NONE;
+    t.samples = imgtest::tiffSamples(cls, t.width, t.height, t.samplesPerPixel, t.bitsPerSample);
+    return t;
+}
+
+bool isMapped(const host::Image &image) {
+    return image.gray8.isMapped() || image.gray16.isMapped() || image.gray32f.isMapped() ||
+           image.rgb.isMapped();
+}
+
+struct Case {
+    const char *name;
+    ImageClass cls;
+    void (*change)(RawTiff &);
+    bool mapped;
+};
+
+const Case kCases[] = {
+    {"gray8_strips", ImageClass::Gray8, [](RawTiff &) {}, true},
+    {"gray16_strips", ImageClass::Gray16, [](RawTiff &) {}, true},
+    {"float_strips", ImageClass::Float, [](RawTiff &) {}, true},
+    {"rgb_strips", ImageClass::Rgb, [](RawTiff &) {}, true},
+    {"gray16_one_strip", ImageClass::Gray16, [](RawTiff &t) { t.rowsPerStrip = t.height; }, true},
+    {"gray16_bigtiff", ImageClass::Gray16, [](RawTiff &t) { t.bigTiff = true; }, true},
+    {"gray8_big_endian", ImageClass::Gray8, [](RawTiff &t) { t.bigEndian = true; }, true},
+    {"gray16_big_endian", ImageClass::Gray16, [](RawTiff &t) { t.bigEndian = true; }, false},
+    {"float_big_endian_bigtiff", ImageClass::Float,
+     [](RawTiff &t) {
+         t.bigEndian = true;
+         t.bigTiff = true;
+     },
+     false},
+    {"gray16_tiles", ImageClass::Gray16, [](RawTiff &t) { t.tile = 16; }, false},
+    {"rgb_tiles", ImageClass::Rgb, [](RawTiff &t) { t.tile = 16; }, false},
+    {"rgb_planes", ImageClass::Rgb, [](RawTiff &t) { t.planes = true; }, false},
+    {"gray16_deflate", ImageClass::Gray16, [](RawTiff &t) { t.compression = COMPRESSION_ADOBE_DEFLATE; },
+     false},
+    {"float_lzw_tiles", ImageClass::Float,
+     [](RawTiff &t) {
+         t.compression = COMPRESSION_LZW;
+         t.tile = 16;
+     },
+     false},
+};
+
+class TiffStorage : public testing::TestWithParam<Case> {};
+
+TEST_P(TiffStorage, PixelsExactMappedOnlyWhenLaidOutAsInMemory) {
+    RawTiff t = uncompressed(GetParam().cls);
+    GetParam().change(t);
+    imgtest::ScratchDir dir;
+    imgtest::writeRawTiff(dir.file("s.tif"), t);
+    const host::ImageResult result = host::loadImage(dir.file("s.tif"));
+    ASSERT_TRUE(result.ok()) << result.error;
+    imgtest::expectFormulaPixels(*result.image, GetParam().cls);
+    EXPECT_EQ(isMapped(*result.image), GetParam().mapped);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, TiffStorage, testing::ValuesIn(kCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(TiffMapping, EditsStayInTheProcessAndInTheirOwnCopy) {
+    imgtest::ScratchDir dir;
+    imgtest::writeRawTiff(dir.file("m.tif"), uncompressed(ImageClass::Gray16));
+    const std::vector<uint8_t> fileBefore = imgtest::readBytes(dir.file("m.tif"));
+    host::Image image = *host::loadImage(dir.file("m.tif")).image;
+    ASSERT_TRUE(image.gray16.isMapped());
+
+    const host::Image untouchedCopy = image;  // taken before any edit
+    image.gray16[5] = 12345;
+    const host::Image editedCopy = image;  // taken after
+    image.gray16[6] = 54321;
+
+    EXPECT_EQ(imgtest::readBytes(dir.file("m.tif")), fileBefore);
+    EXPECT_EQ(untouchedCopy.gray16[5], imgtest::formula(ImageClass::Gray16, 5, 0));
+    EXPECT_EQ(untouchedCopy.gray16[6], imgtest::formula(ImageClass::Gray16, 6, 0));
+    EXPECT_EQ(editedCopy.gray16[5], 12345);
+    EXPECT_EQ(editedCopy.gray16[6], imgtest::formula(ImageClass::Gray16, 6, 0));
+    EXPECT_EQ(image.gray16[6], 54321);
+    // A reader of the file after the edits sees the file's pixels.
+    imgtest::expectFormulaPixels(*host::loadImage(dir.file("m.tif")).image, ImageClass::Gray16);
+}
+
+TEST(TiffMapping, ResizingLeavesTheMappingWithItsPixels) {
+    imgtest::ScratchDir dir;
+    imgtest::writeRawTiff(dir.file("m.tif"), uncompressed(ImageClass::Gray8));
+    host::Image image = *host::loadImage(dir.file("m.tif")).image;
+    const size_t count = image.gray8.size();
+    image.gray8.push_back(7);
+    EXPECT_FALSE(image.gray8.isMapped());
+    ASSERT_EQ(image.gray8.size(), count + 1);
+    EXPECT_EQ(image.gray8[count], 7);
+    image.gray8.resize(count);
+    imgtest::expectFormulaPixels(image, ImageClass::Gray8);
+}
+
+// Overwrites the compressed bytes of a strip so that it no longer decodes.
+void spoilStrip(const std::string &path, uint32_t strip) {
+    TIFF *tif = TIFFOpen(path.c_str(), "r");
+    ASSERT_NE(tif, nullptr);
+    const uint64_t offset = TIFFGetStrileOffset(tif, strip), count = TIFFGetStrileByteCount(tif, strip);
+    TIFFClose(tif);
+    std::FILE *file = std::fopen(path.c_str(), "r+b");
+    ASSERT_NE(file, nullptr);
+    std::fseek(file, static_cast<long>(offset), SEEK_SET);
+    for (uint64_t i = 0; i < count; ++i) std::fputc(0xFF, file);
+    std::fclose(file);
+}
+
+// Large enough for two readers: 1024 x 2048 16-bit samples in strips of 7 rows.
+RawTiff largeDeflate() {
+    RawTiff t = uncompressed(ImageClass::Gray16);
+    t.width = 1024;
+    t.height = 2048;
+    t.compression = COMPRESSION_ADOBE_DEFLATE;
+    t.samples = imgtest::tiffSamples(ImageClass::Gray16, t.width, t.height, 1, 16);
+    return t;
+}
+
+void expectSampledFormula(const host::Image &image) {
+    for (int y = 0; y < image.height; y += 97)
+        for (int x = 0; x < image.width; x += 31)
+            ASSERT_EQ(imgtest::valueAt(image, x, y), imgtest::formula(ImageClass::Gray16, x, y))
+                << x << ", " << y;
+}
+
+TEST(TiffTwoReaders, LargeCompressedStripsAndTilesDecodeExactly) {
+    for (uint32_t tile : {0u, 64u}) {
+        RawTiff t = largeDeflate();
+        t.tile = tile;
+        imgtest::ScratchDir dir;
+        imgtest::writeRawTiff(dir.file("big.tif"), t);
+        const host::ImageResult result = host::loadImage(dir.file("big.tif"));
+        ASSERT_TRUE(result.ok()) << result.error;
+        expectSampledFormula(*result.image);
+    }
+}
+
+TEST(TiffTwoReaders, TheLowestBadStripIsNamed) {
+    imgtest::ScratchDir dir;
+    const std::string path = dir.file("big.tif");
+    imgtest::writeRawTiff(path, largeDeflate());
+    // Strips 41 and 40 fall to different readers; the lowest bad one is named.
+    for (uint32_t strip : {41u, 40u}) {
+        spoilStrip(path, strip);
+        const std::string error = host::loadImage(path).error;
+        EXPECT_EQ(error.rfind(path + ": strip " + std::to_string(strip) + " cannot be decoded", 0), 0u)
+            << error;
+    }
+}
+
+TEST(TiffLimits, SidesUpTo65535) {
+    imgtest::ScratchDir dir;
+    for (uint32_t width : {65535u, 65536u}) {
+        RawTiff t = uncompressed(ImageClass::Gray8);
+        t.width = width;
+        t.height = 2;
+        t.rowsPerStrip = 1;
+        t.samples.assign(size_t(width) * 2, 9);
+        imgtest::writeRawTiff(dir.file("wide.tif"), t);
+        const host::ImageResult result = host::loadImage(dir.file("wide.tif"));
+        if (width == 65535) {
+            ASSERT_TRUE(result.ok()) << result.error;
+            EXPECT_EQ(result.image->gray8[2 * size_t(width) - 1], 9);
+        } else {
+            EXPECT_EQ(result.error,
+                      dir.file("wide.tif") + ": too large: 65536 x 2 pixels (at most 65535 x 65535)");
+        }
+    }
+}
+
+}  // namespace
