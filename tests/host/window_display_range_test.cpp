@@ -43,7 +43,8 @@ host::Image floatImage(std::vector<float> values) {
     image.cls = host::ImageClass::Float;
     image.width = static_cast<int>(values.size());
     image.height = 1;
-    image.gray32f = std::move(values);
+    image.gray32f = host::PixelArray<float>(values.size());
+    std::copy(values.begin(), values.end(), image.gray32f.begin());
     return image;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <optional>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -27,22 +28,8 @@ double Image::gray(int x, int y) const {
     return 0.0;
 }
 
-std::pair<double, double> Image::valueRange() const {
-    switch (cls) {
-        case ImageClass::Gray8:
-        case ImageClass::Rgb:
-            return {0.0, 255.0};
-        case ImageClass::Gray12:
-            return {0.0, 4095.0};
-        case ImageClass::Gray16:
-            return {0.0, 65535.0};
-        case ImageClass::Float:
-            break;
-    }
-    // NaN samples are no value, so they are left out; with no value present the
-    // range is 0..0, which keeps callers' arithmetic finite.
-    const float *values = gray32f.data();
-    const size_t count = gray32f.size();
+// NaN samples are no value, so they are left out.
+std::optional<std::pair<float, float>> floatExtremes(const float *values, size_t count) {
     float lo = INFINITY, hi = -INFINITY;
     size_t i = 0;
 #if defined(__SSE2__)
@@ -66,7 +53,28 @@ std::pair<double, double> Image::valueRange() const {
         if (values[i] < lo) lo = values[i];
         if (values[i] > hi) hi = values[i];
     }
-    if (lo > hi) return {0.0, 0.0};
+    if (lo > hi) return std::nullopt;
+    return std::pair{lo, hi};
+}
+
+std::pair<double, double> Image::valueRange() const {
+    switch (cls) {
+        case ImageClass::Gray8:
+        case ImageClass::Rgb:
+            return {0.0, 255.0};
+        case ImageClass::Gray12:
+            return {0.0, 4095.0};
+        case ImageClass::Gray16:
+            return {0.0, 65535.0};
+        case ImageClass::Float:
+            break;
+    }
+    // With no value present the range is 0..0, which keeps callers' arithmetic finite.
+    const float *values = gray32f.data();
+    const size_t count = gray32f.size();
+    const auto extremes = floatExtremes(values, count);
+    if (!extremes) return {0.0, 0.0};
+    auto [lo, hi] = *extremes;
     // Of equal extremes the first sample counts, which matters only for the
     // sign of a zero; the lanes lost the order, so the first zero is looked up.
     auto firstZero = [&] { return *std::find(values, values + count, 0.0f); };

@@ -2,6 +2,7 @@
 // file, and its calibrations. Pixels are stored row by row, top to bottom.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -54,5 +55,8 @@ struct Image {
     // highest value present.
     std::pair<double, double> valueRange() const;
 };
+
+// Lowest and highest of `count` floats, NaN left out; nullopt when none is a number.
+std::optional<std::pair<float, float>> floatExtremes(const float *values, size_t count);
 
 }  // namespace host

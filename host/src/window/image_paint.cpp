@@ -2,6 +2,7 @@
 #include "window/image_paint.h"
 
 #include <algorithm>
+#include <optional>
 #include <array>
 #include <climits>
 #include <cmath>
@@ -99,21 +100,64 @@ DisplayRange gray16Extremes(const uint16_t *values, size_t count) {
     return {static_cast<double>(lo), static_cast<double>(hi)};
 }
 
+// Reading every pixel of an image larger than this would read all of a file
+// that is mapped rather than loaded (only such images are this large) before
+// the first paint; those take their range from evenly spaced rows instead, at
+// most about kSampledBytes of them.
+constexpr uint64_t kFullScanBytes = uint64_t{1} << 30;
+constexpr uint64_t kSampledBytes = uint64_t{256} << 20;
+
+// Every row (1), or every n-th row of an image too large to read whole.
+size_t rangeRowStep(const Image &image, size_t bytesPerPixel) {
+    const uint64_t bytes = uint64_t(image.width) * uint64_t(image.height) * bytesPerPixel;
+    if (bytes <= kFullScanBytes) return 1;
+    return static_cast<size_t>((bytes + kSampledBytes - 1) / kSampledBytes);
+}
+
+// The lowest and highest value of every `step`-th row; `rowExtremes` answers
+// one row, or nullopt when it holds no value.
+template <typename RowExtremes>
+DisplayRange sampledRange(const Image &image, size_t step, RowExtremes rowExtremes) {
+    std::optional<DisplayRange> range;
+    for (size_t y = 0; y < static_cast<size_t>(image.height); y += step) {
+        const std::optional<DisplayRange> row = rowExtremes(y * static_cast<size_t>(image.width));
+        if (!row) continue;
+        if (!range) range = row;
+        range->low = std::min(range->low, row->low);
+        range->high = std::max(range->high, row->high);
+    }
+    return range.value_or(DisplayRange{0.0, 0.0});
+}
+
 }  // namespace
 
 DisplayRange displayRange(const Image &image) {
+    const size_t width = static_cast<size_t>(image.width);
     switch (image.cls) {
         case ImageClass::Gray8:
         case ImageClass::Rgb:
             return {0.0, 255.0};
         case ImageClass::Gray12:
             return {0.0, 4095.0};
-        case ImageClass::Gray16:
+        case ImageClass::Gray16: {
             if (image.gray16.size() == 0) return {0.0, 0.0};
-            return gray16Extremes(image.gray16.data(), image.gray16.size());
+            const size_t step = rangeRowStep(image, sizeof(uint16_t));
+            if (step == 1) return gray16Extremes(image.gray16.data(), image.gray16.size());
+            return sampledRange(image, step, [&](size_t start) -> std::optional<DisplayRange> {
+                return gray16Extremes(image.gray16.data() + start, width);
+            });
+        }
         case ImageClass::Float: {
-            const auto [low, high] = image.valueRange();
-            return {low, high};
+            const size_t step = rangeRowStep(image, sizeof(float));
+            if (step == 1 || image.gray32f.size() == 0) {
+                const auto [low, high] = image.valueRange();
+                return {low, high};
+            }
+            return sampledRange(image, step, [&](size_t start) -> std::optional<DisplayRange> {
+                const auto row = floatExtremes(image.gray32f.data() + start, width);
+                if (!row) return std::nullopt;
+                return DisplayRange{row->first, row->second};
+            });
         }
     }
     return {};
