@@ -70,6 +70,9 @@ void Studio::handle(const SDL_Event &event) {
 
 bool Studio::step() {
     if (quitting_) return false;
+    // What the platform drew since the last round (a dialog that just
+    // opened, say) is shown before waiting.
+    presenter_.present();
     SDL_Event event;
     if (!SDL_WaitEvent(&event)) {
         quitting_ = true;
@@ -78,17 +81,14 @@ bool Studio::step() {
     do {
         handle(event);
     } while (!quitting_ && SDL_PollEvent(&event));
-    plat::pumpMessages();
-    presenter_.present();
-    if (session_.exitRequested()) quitting_ = true;
     return !quitting_;
 }
 
 void Studio::run() {
-    plat::pumpMessages();
-    presenter_.present();
-    while (step()) {
-    }
+    do {
+        plat::pumpMessages();
+        if (session_.exitRequested()) quitting_ = true;
+    } while (step());
 }
 
 }  // namespace studio

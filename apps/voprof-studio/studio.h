@@ -25,8 +25,10 @@ public:
     // Waits for events and handles them until the window is closed or the
     // frame asks to exit.
     void run();
-    // One round: waits for an event, handles it and whatever else is queued,
-    // pumps the platform and presents. False once the app is quitting.
+    // One round: shows what changed, waits for an event and handles it and
+    // whatever else is queued. False once the app is quitting. The main loop
+    // pumps the platform between rounds; a modal loop dispatches and paints
+    // by itself.
     bool step();
 
 private:

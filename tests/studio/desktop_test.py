@@ -12,12 +12,14 @@ Usage: desktop_test.py --studio PATH --voprof PATH --work DIR
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import time
 
 DESKTOP = (0, 128, 128)    # the desktop colour behind windows
-HIGHLIGHT = (0, 0, 128)    # a highlighted menu item
+HIGHLIGHT = (0, 0, 128)    # a highlighted menu item, and the active caption
+WHITE = (255, 255, 255)
 POPUP_ITEM = 17            # popup menu row heights
 POPUP_SEPARATOR = 9
 POPUP_MARGIN = 2
@@ -59,7 +61,7 @@ def parse_ppm(data):
 
 
 def load_png(path):
-    return parse_ppm(subprocess.run(["convert", path, "ppm:-"], check=True, capture_output=True).stdout)
+    return parse_ppm(subprocess.run(["convert", path, "-depth", "8", "ppm:-"], check=True, capture_output=True).stdout)
 
 
 def poll(what, probe, timeout=TIMEOUT):
@@ -89,6 +91,28 @@ def find(haystack, needle):
     return None
 
 
+def colour_run(image, y, left, right, colour, length):
+    """The first run of a colour at least `length` pixels long on a row."""
+    row, pattern, start = image.row(y, left, right - left), bytes(colour) * length, 0
+    while (at := row.find(pattern, start)) >= 0:
+        if at % 3 == 0:
+            end = at + len(pattern)
+            while row[end:end + 3] == bytes(colour):
+                end += 3
+            return left + at // 3, left + end // 3
+        start = at + 1
+    return None
+
+
+def active_caption(image):
+    """(left, top, right) of the first wide caption in the active colour: a
+    dialog's, once it has the activation."""
+    for y in range(CAPTION, image.height):  # below the frame's own caption
+        if run := colour_run(image, y, 0, image.width, HIGHLIGHT, 250):
+            return run[0], y, run[1]
+    return None
+
+
 def dark(p):
     return max(p) < 90
 
@@ -115,6 +139,9 @@ def menu_bar(image, left, top, width):
 
 class App:
     """One voprof-studio process and its X window."""
+    last_shot = None
+
+    running = []  # ended when the test ends, passed or not
 
     def __init__(self, studio, args, output):
         env = dict(os.environ, SDL_VIDEODRIVER="x11", SDL_RENDER_DRIVER="software", VO_PROGRESS="0")
@@ -122,12 +149,15 @@ class App:
         self.output = output
         with open(output, "wb") as out:
             self.process = subprocess.Popen([studio] + args, stdout=out, stderr=subprocess.STDOUT, env=env)
+        App.running.append(self.process)
         found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^VOPROF32$"],
                                check=True, capture_output=True, text=True, timeout=TIMEOUT)
         self.window = found.stdout.split()[0]
 
     def grab(self):
-        shot = subprocess.run(["import", "-window", self.window, "ppm:-"], check=True, capture_output=True)
+        shot = subprocess.run(["import", "-window", self.window, "-depth", "8", "ppm:-"], check=True,
+                              capture_output=True, timeout=TIMEOUT)
+        App.last_shot = shot.stdout  # kept for a look when the test fails
         return parse_ppm(shot.stdout)
 
     def xdotool(self, *args):
@@ -149,7 +179,7 @@ class App:
     def wait_for(self, what, needle):
         return poll(what, lambda: find(self.grab(), needle))
 
-    def choose(self, bar_left, bar_top, bar_width, item, rows, row):
+    def choose(self, bar_left, bar_top, bar_width, item, rows, row, stays=True):
         """Opens menu bar item number `item` of the menu bar below (bar_left,
         bar_top) and clicks row number `row` of its popup, whose rows are
         `rows` ('item' or 'separator')."""
@@ -169,14 +199,40 @@ class App:
         offset = sum(POPUP_ITEM if r == "item" else POPUP_SEPARATOR for r in rows[:row])
         assert highlight
         self.click(left + 30, popup_top + POPUP_MARGIN + offset + POPUP_ITEM // 2)
+        if stays:  # else the command ends the app
+            poll("the menu to close", lambda: self.grab().pixel(probe_x, y) != HIGHLIGHT)
+
+    def dialog(self, typed):
+        """Types into the file name field of the dialog that is open and
+        presses its OK button, as a hand does it, then waits for it to go."""
+        left, top, right = poll("the dialog", lambda: active_caption(self.grab()))
+        shot = self.grab()
+        field = next((y, run) for y in range(top + CAPTION, shot.height)
+                     if (run := colour_run(shot, y, left, right, WHITE, 100)))
+        y, (field_left, field_right) = field
+        self.click((field_left + field_right) // 2, y + 2)
+        self.xdotool("type", "--delay", "20", typed)
+        ok_rows = range(top + CAPTION, y + 20)
+        ok_columns = [x for x in range(field_right + 5, right - 5) if any(dark(shot.pixel(x, r)) for r in ok_rows)]
+        ok_text = [x for x in ok_columns if x - ok_columns[0] < 30]  # the first button's text
+        ok_y = [r for r in ok_rows if any(dark(shot.pixel(x, r)) for x in ok_text)]
+        # Inside the button's text, left of its middle: clear of its border.
+        self.click((ok_text[0] + ok_text[-1]) // 2, (ok_y[0] + ok_y[-1]) // 2)
+        poll("the dialog to close", lambda: active_caption(self.grab()) != (left, top, right))
 
     def output_lines(self):
         with open(self.output, encoding="latin-1") as f:
             return f.read().splitlines()
 
+    def close(self):
+        """What the desktop does when the window is closed: a quit request."""
+        self.process.send_signal(signal.SIGTERM)
+        status = self.process.wait(timeout=TIMEOUT)
+        assert status == 0, "voprof-studio ended with status %d" % status
+
     def quit(self):
         """File > Exit, then the process must end by itself with status 0."""
-        self.choose(0, 0, self.grab().width, 0, ["item", "item", "item", "separator", "item"], 4)
+        self.choose(0, 0, self.grab().width, 0, ["item", "item", "item", "separator", "item"], 4, stays=False)
         status = self.process.wait(timeout=TIMEOUT)
         assert status == 0, "voprof-studio ended with status %d:\n%s" % (status, "\n".join(self.output_lines()))
 
@@ -255,22 +311,35 @@ def main():
     radio = radio_position(load_png(os.path.join(work, "profile-line.png")),
                            load_png(os.path.join(work, "profile-circle.png")))
     drag = (x2, y2, x2 - 10, y2 - 25)
-    steps = ('Snapshot("profile", "profile1.png")\nDrag(%d, %d, %d, %d)\nKeyDown("right")\nKeyUp("right")\n'
-             'ProfClick(%d, %d)\nVoProfGet(102)\nProfCommand(%d)\nClipboardSave("clip.txt")\n'
-             'Snapshot("screen", "screen.png")\n'
-             % (drag + (radio[0] - WINDOW_FRAME, radio[1] - WINDOW_FRAME - CAPTION - MENU_BAR, IDM_CLIPBOARD)))
-    reference = profile_lines(voprof(args.voprof, opening + steps, work, "reference"))
+    # The image window opens over the frame's menu bar: it is moved down by
+    # its caption first, in both runs.
+    grip, lowered = (20, -CAPTION // 2), 200
+    steps = [
+        'ImgOpen("%s")' % sample,
+        'Drag(%d, %d, %d, %d)' % (grip[0], grip[1], grip[0], grip[1] + lowered),
+        'LineProfile()',
+        'Snapshot("profile", "profile1.png")',
+        'Drag(%d, %d, %d, %d)' % drag,
+        'KeyDown("right")',
+        'KeyUp("right")',
+        'VoProfGet(102)',
+        'ProfClick(%d, %d)' % (radio[0] - WINDOW_FRAME, radio[1] - WINDOW_FRAME - CAPTION - MENU_BAR),
+        'VoProfGet(102)',
+        'ProfCommand(%d)' % IDM_CLIPBOARD,
+        'ClipboardSave("clip.txt")',
+        'Snapshot("screen", "screen.png")',
+    ]
+    reference = profile_lines(voprof(args.voprof, "\n".join(steps) + "\n", work, "reference"))
 
     # The same by hand in the app, recording a macro on the way.
     app = App(args.studio, [sample], os.path.join(work, "studio1.out"))
     width = app.grab().width
     record = os.path.join(work, "recorded.mac")
-    app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 0)  # Macro > Record to file...
-    poll("the Save dialog", lambda: app.grab() is not None)
-    time.sleep(0)  # the dialog's file name field has the focus
-    app.xdotool("type", "--delay", "20", record)
-    app.xdotool("key", "Return")
     image_at = app.wait_for("the image window", load_png(os.path.join(work, "image0.png")))
+    app.drag(image_at[0] + grip[0], image_at[1] + grip[1], image_at[0] + grip[0], image_at[1] + grip[1] + lowered)
+    image_at = (image_at[0], image_at[1] + lowered)
+    app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 0)  # Macro > Record to file...
+    app.dialog(record)
     app.choose(0, 0, width, 2, ["item"], 0)  # Analysis > Line Profile
     profile_at = app.wait_for("the profile window", load_png(os.path.join(work, "profile1.png")))
     app.drag(image_at[0] + drag[0], image_at[1] + drag[1], image_at[0] + drag[2], image_at[1] + drag[3])
@@ -293,22 +362,44 @@ def main():
     app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 1)  # Macro > Stop Recording
     app.quit()
 
-    # The recording played in a second start: the profile ends where the hand left it.
+    # The recording holds the line as the hand left it, and played in a
+    # second start it gives what it gives played headless.
     recorded = open(record).read()
-    assert "VoProfCreate()" in recorded, recorded
+    nudged = reference[0].split()[1:]
+    assert "VoProfLineMove(%s)" % ", ".join(nudged) in recorded, recorded
     play = os.path.join(work, "play.mac")
     with open(play, "w") as f:
         f.write(recorded + "VoProfGet(102)\n")
-    second = App(args.studio, [sample, "--play", play], os.path.join(work, "studio2.out"))
-    played = poll("the played macro's output", lambda: profile_lines(second.output_lines()))
-    assert played == reference[:1], "played %s, reference %s" % (played, reference[:1])
-    second.quit()
-    print("desktop test passed: profile %s, %d clipboard bytes" % (reference[0], len(clip)))
+    headless = profile_lines(voprof(args.voprof, 'ImgOpen("%s")\n' % sample + recorded + "VoProfGet(102)\n", work,
+                                    "played"))
+    # Fresh settings, as the headless run has: the first run saved its own.
+    second = App(args.studio, [sample, "--play", play, "--ini", os.path.join(work, "second.ini")],
+                 os.path.join(work, "studio2.out"))
+    played = poll("the played macro's output", lambda: profile_lines(second.output_lines()) or None)
+    assert played == headless, "played %s, headless %s" % (played, headless)
+    second.close()
+    print("desktop test passed: profile %s, %d clipboard bytes" % (reference[-1], len(clip)))
+
+
+def run():
+    """main() with the apps ended whatever happens, and on failure the last
+    screenshot kept next to the work files."""
+    try:
+        main()
+        return 0
+    except (AssertionError, subprocess.SubprocessError) as error:
+        print("FAILED:", error, file=sys.stderr)
+        if App.last_shot:
+            failed = os.path.join(sys.argv[sys.argv.index("--work") + 1], "failed.ppm")
+            with open(failed, "wb") as f:
+                f.write(App.last_shot)
+            print("The app's last screenshot:", failed, file=sys.stderr)
+        return 1
+    finally:
+        for process in App.running:
+            if process.poll() is None:
+                process.kill()
 
 
 if __name__ == "__main__":
-    try:
-        main()
-    except AssertionError as error:
-        print("FAILED:", error, file=sys.stderr)
-        sys.exit(1)
+    sys.exit(run())
