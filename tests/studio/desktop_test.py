@@ -121,7 +121,7 @@ def menu_bar(image, left, top, width):
     """The menu bar texts below (left, top): the first band of rows with dark
     pixels in the left part of the window, then its texts as column clusters.
     Returns (centre y, [(left x, right x), ...])."""
-    xs = range(left, left + width * 3 // 5)
+    xs = range(left, left + min(width, image.width - left) * 3 // 5)
     rows = [y for y in range(top, min(top + 80, image.height)) if any(dark(image.pixel(x, y)) for x in xs)]
     assert rows, "no menu bar found"
     band = [rows[0]]
@@ -359,6 +359,12 @@ def main():
         f.write(b"P6\n%d %d\n255\n" % (shot.width, shot.height) + shot.rgb)
     subprocess.run(["convert", shot_path, os.path.join(work, "studio.png")], check=True)
     compare_screens(reference_screen, shot)
+    # The screen follows the window's size, and the frame is fitted to it.
+    app.xdotool("windowsize", app.window, 1000, 700)
+    resized = poll("the screen to follow the window", lambda: (lambda g: g if (g.width, g.height) == (1000, 700)
+                                                               and g.pixel(999, 699) != (0, 0, 0) else None)(app.grab()))
+    for y in (0, resized.height // 2, resized.height - 1):
+        assert DESKTOP not in {resized.pixel(x, y) for x in range(resized.width)}, "the frame does not cover row %d" % y
     app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 1)  # Macro > Stop Recording
     app.quit()
 
@@ -373,10 +379,16 @@ def main():
     headless = profile_lines(voprof(args.voprof, 'ImgOpen("%s")\n' % sample + recorded + "VoProfGet(102)\n", work,
                                     "played"))
     # Fresh settings, as the headless run has: the first run saved its own.
-    second = App(args.studio, [sample, "--play", play, "--ini", os.path.join(work, "second.ini")],
+    # Drawn at scale 2 this time: every screen pixel a 2 x 2 block.
+    second = App(args.studio, [sample, "--play", play, "--ini", os.path.join(work, "second.ini"), "--scale", "2"],
                  os.path.join(work, "studio2.out"))
     played = poll("the played macro's output", lambda: profile_lines(second.output_lines()) or None)
     assert played == headless, "played %s, headless %s" % (played, headless)
+    scaled = second.grab()
+    for y in range(0, scaled.height, 97 * 2):
+        row, below = scaled.row(y), scaled.row(y + 1)
+        assert row == below, "row %d is not doubled" % y
+        assert all(row[x * 6:x * 6 + 3] == row[x * 6 + 3:x * 6 + 6] for x in range(scaled.width // 2)), y
     second.close()
     print("desktop test passed: profile %s, %d clipboard bytes" % (reference[-1], len(clip)))
 
@@ -387,7 +399,7 @@ def run():
     try:
         main()
         return 0
-    except (AssertionError, subprocess.SubprocessError) as error:
+    except (AssertionError, IndexError, subprocess.SubprocessError) as error:
         print("FAILED:", error, file=sys.stderr)
         if App.last_shot:
             failed = os.path.join(sys.argv[sys.argv.index("--work") + 1], "failed.ppm")
