@@ -8,7 +8,7 @@
 #include <platform/embed.h>
 #include <platform/files.h>
 
-#include "../voprof/paths.h"
+#include "voprof/paths.h"
 #include "core/host_state.h"
 #include "frame/frame_window.h"
 #include "loader/plugin_module.h"
@@ -60,7 +60,7 @@ HostSession::HostSession() : module_(std::make_unique<Module>()) {}
 
 std::unique_ptr<HostSession> HostSession::start(const Options &options, std::string *error) {
     if (!prepareIni(options, error)) return nullptr;
-    std::unique_ptr<HostSession> session(new HostSession());
+    auto session = std::make_unique<HostSession>();
     host::hostWindow();
     host::PluginLoadResult loaded = host::PluginModule::load(modulePath());
     if (!loaded.module) {

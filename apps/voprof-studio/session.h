@@ -13,9 +13,10 @@ namespace studio {
 
 class HostSession {
 public:
-    // Nullopt (and *error says why) when the settings file cannot be used or
+    // Null (and *error says why) when the settings file cannot be used or
     // the module cannot be loaded.
     static std::unique_ptr<HostSession> start(const Options &options, std::string *error);
+    HostSession();  // use start()
     ~HostSession();
     HostSession(const HostSession &) = delete;
     HostSession &operator=(const HostSession &) = delete;
@@ -31,7 +32,6 @@ public:
 
 private:
     struct Module;
-    HostSession();
     std::unique_ptr<Module> module_;
 };
 
