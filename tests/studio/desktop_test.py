@@ -187,7 +187,7 @@ class App:
         text_left, text_right = items[item]
         self.click((text_left + text_right) // 2, y)
         probe_x = text_left - 3  # inside the item's padding, beside its text
-        highlight = poll("the menu bar item to open", lambda: self.grab().pixel(probe_x, y) == HIGHLIGHT)
+        poll("the menu bar item to open", lambda: self.grab().pixel(probe_x, y) == HIGHLIGHT)
         shot = self.grab()
         bottom = y
         while shot.pixel(probe_x, bottom + 1) == HIGHLIGHT:
@@ -197,7 +197,6 @@ class App:
             left -= 1
         popup_top = bottom + 2  # the popup opens one pixel below the item
         offset = sum(POPUP_ITEM if r == "item" else POPUP_SEPARATOR for r in rows[:row])
-        assert highlight
         self.click(left + 30, popup_top + POPUP_MARGIN + offset + POPUP_ITEM // 2)
         if stays:  # else the command ends the app
             poll("the menu to close", lambda: self.grab().pixel(probe_x, y) != HIGHLIGHT)
@@ -216,7 +215,7 @@ class App:
         ok_columns = [x for x in range(field_right + 5, right - 5) if any(dark(shot.pixel(x, r)) for r in ok_rows)]
         ok_text = [x for x in ok_columns if x - ok_columns[0] < 30]  # the first button's text
         ok_y = [r for r in ok_rows if any(dark(shot.pixel(x, r)) for x in ok_text)]
-        # Inside the button's text, left of its middle: clear of its border.
+        # The middle of the button's text, well inside its border.
         self.click((ok_text[0] + ok_text[-1]) // 2, (ok_y[0] + ok_y[-1]) // 2)
         poll("the dialog to close", lambda: active_caption(self.grab()) != (left, top, right))
 
@@ -307,7 +306,7 @@ def main():
     opening = 'ImgOpen("%s")\nSnapshot("image", "image0.png")\nLineProfile()\nVoProfGet(102)\n' % sample
     first = voprof(args.voprof, opening + 'Snapshot("profile", "profile-line.png")\nProfCommand(%d)\n'
                    'Snapshot("profile", "profile-circle.png")\n' % IDC_CIRCLE, work, "probe")
-    _, x1, y1, x2, y2 = map(int, profile_lines(first)[0].split())
+    _, _, _, x2, y2 = map(int, profile_lines(first)[0].split())
     radio = radio_position(load_png(os.path.join(work, "profile-line.png")),
                            load_png(os.path.join(work, "profile-circle.png")))
     drag = (x2, y2, x2 - 10, y2 - 25)
