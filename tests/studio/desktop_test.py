@@ -16,6 +16,7 @@ import signal
 import subprocess
 import sys
 import time
+import traceback
 
 DESKTOP = (0, 128, 128)    # the desktop colour behind windows
 HIGHLIGHT = (0, 0, 128)    # a highlighted menu item, and the active caption
@@ -113,6 +114,27 @@ def active_caption(image):
     return None
 
 
+def dialog_layout(shot):
+    """A file dialog's caption (left, top, right), the middle of its file name
+    field and of its OK button's text, or None while it is not all there."""
+    caption = active_caption(shot)
+    if not caption:
+        return None
+    left, top, right = caption
+    field = next(((y, run) for y in range(top + CAPTION, shot.height)
+                  if (run := colour_run(shot, y, left, right, WHITE, 100))), None)
+    if not field:
+        return None
+    y, (field_left, field_right) = field
+    ok_rows = range(top + CAPTION, y + 20)
+    ok_columns = [x for x in range(field_right + 5, right - 5) if any(dark(shot.pixel(x, r)) for r in ok_rows)]
+    if not ok_columns:
+        return None
+    ok_text = [x for x in ok_columns if x - ok_columns[0] < 30]  # the first button's text
+    ok_y = [r for r in ok_rows if any(dark(shot.pixel(x, r)) for x in ok_text)]
+    return caption, ((field_left + field_right) // 2, y + 2), ((ok_text[0] + ok_text[-1]) // 2, (ok_y[0] + ok_y[-1]) // 2)
+
+
 def dark(p):
     return max(p) < 90
 
@@ -120,10 +142,11 @@ def dark(p):
 def menu_bar(image, left, top, width):
     """The menu bar texts below (left, top): the first band of rows with dark
     pixels in the left part of the window, then its texts as column clusters.
-    Returns (centre y, [(left x, right x), ...])."""
+    Returns (centre y, [(left x, right x), ...]), or None while there is none."""
     xs = range(left, left + min(width, image.width - left) * 3 // 5)
     rows = [y for y in range(top, min(top + 80, image.height)) if any(dark(image.pixel(x, y)) for x in xs)]
-    assert rows, "no menu bar found"
+    if not rows:
+        return None
     band = [rows[0]]
     while band[-1] + 1 in rows:
         band.append(band[-1] + 1)
@@ -183,7 +206,9 @@ class App:
         """Opens menu bar item number `item` of the menu bar below (bar_left,
         bar_top) and clicks row number `row` of its popup, whose rows are
         `rows` ('item' or 'separator')."""
-        y, items = menu_bar(self.grab(), bar_left, bar_top, bar_width)
+        # Polled: the window may still be on its way to the screen.
+        y, items = poll("a menu bar with item %d" % item, lambda: (
+            lambda bar: bar if bar and len(bar[1]) > item else None)(menu_bar(self.grab(), bar_left, bar_top, bar_width)))
         text_left, text_right = items[item]
         self.click((text_left + text_right) // 2, y)
         probe_x = text_left - 3  # inside the item's padding, beside its text
@@ -204,20 +229,11 @@ class App:
     def dialog(self, typed):
         """Types into the file name field of the dialog that is open and
         presses its OK button, as a hand does it, then waits for it to go."""
-        left, top, right = poll("the dialog", lambda: active_caption(self.grab()))
-        shot = self.grab()
-        field = next((y, run) for y in range(top + CAPTION, shot.height)
-                     if (run := colour_run(shot, y, left, right, WHITE, 100)))
-        y, (field_left, field_right) = field
-        self.click((field_left + field_right) // 2, y + 2)
+        caption, field, ok = poll("the dialog", lambda: dialog_layout(self.grab()))
+        self.click(*field)
         self.xdotool("type", "--delay", "20", typed)
-        ok_rows = range(top + CAPTION, y + 20)
-        ok_columns = [x for x in range(field_right + 5, right - 5) if any(dark(shot.pixel(x, r)) for r in ok_rows)]
-        ok_text = [x for x in ok_columns if x - ok_columns[0] < 30]  # the first button's text
-        ok_y = [r for r in ok_rows if any(dark(shot.pixel(x, r)) for x in ok_text)]
-        # The middle of the button's text, well inside its border.
-        self.click((ok_text[0] + ok_text[-1]) // 2, (ok_y[0] + ok_y[-1]) // 2)
-        poll("the dialog to close", lambda: active_caption(self.grab()) != (left, top, right))
+        self.click(*ok)
+        poll("the dialog to close", lambda: active_caption(self.grab()) != caption)
 
     def output_lines(self):
         with open(self.output, encoding="latin-1") as f:
@@ -399,6 +415,7 @@ def run():
         main()
         return 0
     except (AssertionError, IndexError, subprocess.SubprocessError) as error:
+        traceback.print_exc()
         print("FAILED:", error, file=sys.stderr)
         if App.last_shot:
             failed = os.path.join(sys.argv[sys.argv.index("--work") + 1], "failed.ppm")
