@@ -17,6 +17,18 @@ namespace plat {
 // The screen is 1280 x 1024 unless set otherwise (before windows are made).
 void setScreenSize(int width, int height);
 SIZE screenSize();
+// Called while windows exist, it also refits the maximised top-level windows
+// to the new screen, as Windows does when the display changes; the others stay
+// where they are.
+
+// What changed on the screen since the last look, so a presenter uploads only
+// that: window painting and any drawing on a window DC, moves, sizing, showing,
+// hiding, z-order changes and screen resizes each bump the revision and grow
+// one dirty rectangle (screen coordinates).
+uint64_t screenRevision();
+// The rectangle that may have changed since the previous call (empty when
+// nothing did), clipped to the screen; the next call starts afresh.
+RECT takeScreenDirtyRect();
 
 // ---- Messages -----------------------------------------------------------------
 // Dispatches every posted message, then paints every window with an update
@@ -59,6 +71,16 @@ void setModifierState(bool shift, bool control);
 POINT cursorPosition();
 // The cursor last set with SetCursor.
 HCURSOR currentCursor();
+// A character typed, delivered as WM_CHAR to the window with the focus (the
+// active window when none has it). For embedders whose system composes text
+// itself (layouts, dead keys): with setTypedCharacters(true) key presses no
+// longer make characters of their own, so each character arrives once.
+void inputChar(unsigned int character);
+void setTypedCharacters(bool fromEmbedder);
+// A turn of the wheel (WHEEL_DELTA units, positive away from the user), as
+// WM_MOUSEWHEEL to the window with the focus (the active window when none has
+// it), carrying the pointer's screen position.
+void inputWheel(int delta);
 
 // Clicks a window (a control, typically) exactly as a hand would: the pointer
 // moves to the window's centre and the left button is pressed and released.
@@ -103,6 +125,8 @@ struct Image {
 std::optional<Image> captureWindow(HWND hwnd, bool clientOnly);
 // The whole screen: top-level windows composed in z-order over the desktop.
 Image captureScreen();
+// One rectangle of the screen (clipped to it), composed the same way.
+Image captureScreenRect(const RECT &area);
 // Writes an image as an 8-bit RGB PNG. On failure returns false and says why.
 bool writePng(const Image &image, const std::string &path, std::string *error);
 

@@ -32,6 +32,7 @@ void resetWindowManager() {
     m.shift = m.control = false;
     m.buttons[0] = m.buttons[1] = m.buttons[2] = false;
     m.keysDown.clear();
+    m.typedCharacters = false;
     m.lastHover = nullptr;
     m.pressedNcWindow = nullptr;
     m.pressedNcHit = HTNOWHERE;

@@ -261,7 +261,7 @@ static void sendKey(int vk, bool down) {
     if (!target) return;
     LPARAM lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
     deliver(target, down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), lParam, true);
-    if (!down || !findWindow(target)) return;
+    if (!down || m.typedCharacters || !findWindow(target)) return;
     // The character a key types, as TranslateMessage would post it.
     int ch = 0;
     if (vk >= 'A' && vk <= 'Z')
@@ -285,6 +285,24 @@ void plat::inputKeyDown(int vk) {
 void plat::inputKeyUp(int vk) {
     wm().keysDown.erase(vk);
     sendKey(vk, false);
+}
+
+void plat::inputChar(unsigned int character) {
+    WindowManager &m = wm();
+    HWND target = m.focus ? m.focus : m.active;
+    if (target) deliver(target, WM_CHAR, static_cast<WPARAM>(character), 1, true);
+}
+
+void plat::inputWheel(int delta) {
+    WindowManager &m = wm();
+    HWND target = m.focus ? m.focus : m.active;
+    if (!target) return;
+    WPARAM wParam = MAKEWPARAM(static_cast<WORD>(keyFlags()), static_cast<WORD>(static_cast<SHORT>(delta)));
+    deliver(target, WM_MOUSEWHEEL, wParam, screenParam(m.cursor), true);
+}
+
+void plat::setTypedCharacters(bool fromEmbedder) {
+    wm().typedCharacters = fromEmbedder;
 }
 
 void plat::setModifierState(bool shift, bool control) {

@@ -139,6 +139,11 @@ bool windowDrawTarget(HWND hwnd, bool wholeWindow, DrawTarget &out) {
     clip = intersect(clip, RECT{0, 0, out.surface->width, out.surface->height});
     const bool shown = !w->isChild() || (isAncestorVisible(*w) && top->show != ShowState::Minimized);
     out.clip = shown ? clip : RECT{0, 0, 0, 0};
+    // Every drawing operation resolves its target here, so this is where the
+    // screen learns what may have changed, whether painted or drawn directly.
+    if (shown && top->visible())
+        markScreenDirty(RECT{out.clip.left + topOrigin.x, out.clip.top + topOrigin.y,
+                             out.clip.right + topOrigin.x, out.clip.bottom + topOrigin.y});
     return true;
 }
 

@@ -7,8 +7,18 @@
 namespace plat {
 
 void setScreenSize(int width, int height) {
-    wm().screenWidth = std::max(width, 1);
-    wm().screenHeight = std::max(height, 1);
+    WindowManager &m = wm();
+    m.screenWidth = std::max(width, 1);
+    m.screenHeight = std::max(height, 1);
+    markScreenDirty(RECT{0, 0, m.screenWidth, m.screenHeight});
+    for (HWND h : std::vector<HWND>(m.topLevels)) {
+        Window *w = findWindow(h);
+        if (!w || w->show != ShowState::Maximized) continue;
+        MINMAXINFO mmi = queryMinMax(*w);
+        if (findWindow(h))
+            SetWindowPos(h, nullptr, mmi.ptMaxPosition.x, mmi.ptMaxPosition.y, mmi.ptMaxSize.x,
+                         mmi.ptMaxSize.y, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 SIZE screenSize() {
@@ -44,29 +54,36 @@ std::optional<Image> captureWindow(HWND hwnd, bool clientOnly) {
     return image;
 }
 
-Image captureScreen() {
+Image captureScreenRect(const RECT &area) {
     WindowManager &m = wm();
-    Image screen;
-    screen.width = m.screenWidth;
-    screen.height = m.screenHeight;
-    screen.pixels.assign(static_cast<size_t>(screen.width) * static_cast<size_t>(screen.height),
-                         pixelFromColorref(GetSysColor(COLOR_BACKGROUND)));
+    RECT r{std::max<LONG>(area.left, 0), std::max<LONG>(area.top, 0),
+           std::min<LONG>(area.right, m.screenWidth), std::min<LONG>(area.bottom, m.screenHeight)};
+    Image out;
+    if (r.right <= r.left || r.bottom <= r.top) return out;
+    out.width = r.right - r.left;
+    out.height = r.bottom - r.top;
+    out.pixels.assign(static_cast<size_t>(out.width) * static_cast<size_t>(out.height),
+                      pixelFromColorref(GetSysColor(COLOR_BACKGROUND)));
     std::vector<HWND> tops = m.topLevels;
     for (auto it = tops.rbegin(); it != tops.rend(); ++it) {
         Window *w = findWindow(*it);
         if (!w || !w->visible() || !w->surface) continue;
         const Surface &s = *w->surface;
-        for (int y = 0; y < s.height; ++y) {
-            int sy = w->rect.top + y;
-            if (sy < 0 || sy >= screen.height) continue;
-            for (int x = 0; x < s.width; ++x) {
-                int sx = w->rect.left + x;
-                if (sx >= 0 && sx < screen.width)
-                    screen.pixels[static_cast<size_t>(sy) * screen.width + sx] = s.at(x, y);
-            }
-        }
+        // The part of this surface inside the area, in screen coordinates.
+        const LONG left = std::max<LONG>(r.left, w->rect.left),
+                   right = std::min<LONG>(r.right, w->rect.left + s.width);
+        const LONG top = std::max<LONG>(r.top, w->rect.top),
+                   bottom = std::min<LONG>(r.bottom, w->rect.top + s.height);
+        if (right <= left) continue;
+        for (LONG y = top; y < bottom; ++y)
+            std::copy_n(s.row(y - w->rect.top) + (left - w->rect.left), right - left,
+                        out.pixels.begin() + static_cast<ptrdiff_t>(y - r.top) * out.width + (left - r.left));
     }
-    return screen;
+    return out;
+}
+
+Image captureScreen() {
+    return captureScreenRect(RECT{0, 0, wm().screenWidth, wm().screenHeight});
 }
 
 }  // namespace plat

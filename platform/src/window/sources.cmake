@@ -11,5 +11,6 @@ list(APPEND VO_PLATFORM_SOURCES
   src/window/paint.cpp
   src/window/position.cpp
   src/window/screen.cpp
+  src/window/screen_changes.cpp
   src/window/window.cpp
 )

@@ -93,6 +93,16 @@ struct PostedMessage {
     LPARAM lParam;
 };
 
+// A shown top-level window where the last screen-change check saw it.
+struct TopPlacement {
+    HWND hwnd = nullptr;
+    RECT rect{};
+    bool operator==(const TopPlacement &o) const {
+        return hwnd == o.hwnd && rect.left == o.rect.left && rect.top == o.rect.top &&
+               rect.right == o.rect.right && rect.bottom == o.rect.bottom;
+    }
+};
+
 // What the pointer is doing beyond plain delivery: dragging a frame, or a menu open.
 enum class Tracking { None, Move, Size, Menu };
 
@@ -125,6 +135,12 @@ struct WindowManager {
 
     int screenWidth = 1280;
     int screenHeight = 1024;
+    // Screen changes for presenters (screen_changes.cpp).
+    uint64_t screenRevision = 0;
+    RECT screenDirty{};
+    std::vector<TopPlacement> shownTops;
+    // Characters come through inputChar only, not from key presses.
+    bool typedCharacters = false;
 
     std::function<void(const SpyMessage &)> spy;
     std::function<bool()> idleHandler;
@@ -164,6 +180,9 @@ void invalidateFrame(Window &w);
 bool paintPending();
 void paintAll();
 void paintWindowTree(HWND hwnd);
+
+// Screen changes (screen_changes.cpp): a part of the screen drawn on or uncovered.
+void markScreenDirty(const RECT &screenRect);
 
 // Position and show state (position.cpp).
 bool setWindowPosInternal(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
