@@ -326,12 +326,14 @@ def main():
     radio = radio_position(load_png(os.path.join(work, "profile-line.png")),
                            load_png(os.path.join(work, "profile-circle.png")))
     drag = (x2, y2, x2 - 10, y2 - 25)
-    # The image window opens over the frame's menu bar: it is moved down by
-    # its caption first, in both runs.
+    # The frame places the image window below its caption and menu bar; the
+    # headless run has no frame, so there the window is moved down by as much
+    # more. Both then move it down by the same amount, and the profile window
+    # opens beside it alike.
     grip, lowered = (20, -CAPTION // 2), 200
     steps = [
         'ImgOpen("%s")' % sample,
-        'Drag(%d, %d, %d, %d)' % (grip[0], grip[1], grip[0], grip[1] + lowered),
+        'Drag(%d, %d, %d, %d)' % (grip[0], grip[1], grip[0], grip[1] + lowered + CAPTION + MENU_BAR),
         'LineProfile()',
         'Snapshot("profile", "profile1.png")',
         'Drag(%d, %d, %d, %d)' % drag,
