@@ -23,8 +23,6 @@ constexpr UINT kAbortRetryIgnore = 2;
 constexpr UINT kYesNoCancel = 3;
 constexpr UINT kRetryCancel = 5;
 constexpr UINT kCancelTryContinue = 6;
-constexpr int kIdTryAgain = 10;
-constexpr int kIdContinue = 11;
 
 // The buttons of each box type, left to right (IDs 0 end a list).
 struct Buttons {
@@ -46,7 +44,7 @@ Buttons buttonsOf(UINT type) {
         case kRetryCancel:
             return {{IDRETRY, IDCANCEL, 0}};
         case kCancelTryContinue:
-            return {{IDCANCEL, kIdTryAgain, kIdContinue}};
+            return {{IDCANCEL, plat::kIdTryAgain, plat::kIdContinue}};
         default:
             return {{IDOK, 0, 0}};
     }

@@ -31,15 +31,9 @@ const char *buttonLabel(int id) {
         const char *text;
     };
     static constexpr Label kLabels[] = {
-        {IDOK, "OK"},
-        {IDCANCEL, "Cancel"},
-        {IDABORT, "Abort"},
-        {IDRETRY, "Retry"},
-        {IDIGNORE, "Ignore"},
-        {IDYES, "Yes"},
-        {IDNO, "No"},
-        {10 /* IDTRYAGAIN */, "Try Again"},
-        {11 /* IDCONTINUE */, "Continue"},
+        {IDOK, "OK"},       {IDCANCEL, "Cancel"},       {IDABORT, "Abort"},
+        {IDRETRY, "Retry"}, {IDIGNORE, "Ignore"},       {IDYES, "Yes"},
+        {IDNO, "No"},       {kIdTryAgain, "Try Again"}, {kIdContinue, "Continue"},
     };
     for (const Label &label : kLabels)
         if (label.id == id) return label.text;

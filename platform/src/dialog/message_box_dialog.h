@@ -10,6 +10,10 @@
 
 namespace plat {
 
+// Button ids of the real headers that windows.h does not declare.
+constexpr int kIdTryAgain = 10;
+constexpr int kIdContinue = 11;
+
 struct MessageBoxContent {
     std::string caption;
     std::string text;
