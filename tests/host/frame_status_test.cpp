@@ -2,6 +2,8 @@
 // image windows (gray and RGB, zoomed), nothing elsewhere, and the plug-in's prompt.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <hostmsg.h>
 #include <platform/embed.h>
 
@@ -65,6 +67,55 @@ TEST_F(FrameTest, StatusLineFollowsThePointer) {
     plat::inputMouseMove(r.right - 60, r.bottom - 60);
     plat::pumpMessages();
     EXPECT_EQ(shownStatus(frame_), "");
+}
+
+// Wherever the pointer goes from an image's client area, the position goes
+// with it, even where the window under the pointer tells the frame nothing.
+TEST_F(FrameTest, StatusLineDropsThePositionOffTheImage) {
+    ASSERT_TRUE(host::openImageFile(writeGray("g.pgm", 20, 10)));
+    HWND image = host::activeImageWindow();
+    host::setClientSize(image, 10, 5);
+    RECT client{};
+    GetClientRect(image, &client);
+    POINT below{client.right / 2, client.bottom + 2};  // on the frame, under the client area
+    ClientToScreen(image, &below);
+    // A window of the module's lying over the image's right half.
+    POINT right{client.right / 2, 0};
+    ClientToScreen(image, &right);
+    HWND module = CreateWindowExA(0, "static", "", WS_POPUP | WS_VISIBLE | SS_NOTIFY, right.x, right.y, 40,
+                                  40, frame_, nullptr, nullptr, nullptr);
+    ASSERT_NE(module, nullptr);
+    struct Case {
+        const char *name;
+        std::function<void()> leave;
+    } cases[] = {
+        {"captured, past the client area's edge",
+         [&] {
+             SetCapture(image);
+             plat::inputMouseMove(below.x, below.y);
+             ReleaseCapture();
+         }},
+        {"onto a module window, then a prompt",
+         [&] {
+             plat::inputMouseMove(right.x + 2, right.y + 2);
+             SendMessageA(frame_, HostPrompt, 0, reinterpret_cast<LPARAM>("Click"));
+             SendMessageA(frame_, HostPrompt, static_cast<WPARAM>(-1), 0);
+         }},
+        {"onto a module window, then the image repaints",
+         [&] {
+             plat::inputMouseMove(right.x + 2, right.y + 2);
+             InvalidateRect(image, nullptr, TRUE);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        pointAt(image, 1, 1);
+        ASSERT_EQ(shownStatus(frame_), "x=1 y=1 value=11");
+        c.leave();
+        plat::pumpMessages();
+        EXPECT_EQ(shownStatus(frame_), "");
+    }
+    DestroyWindow(module);
 }
 
 TEST_F(FrameTest, StatusLineShowsThePrompt) {

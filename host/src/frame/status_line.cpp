@@ -37,10 +37,35 @@ std::string positionAt(HWND window, POINT client) {
     return text + value;
 }
 
+// Whether the pointer is over the client area of this image window and not
+// over a window in front of it: a captured image window goes on getting
+// mouse moves while the pointer is elsewhere.
+bool pointerOverClient(HWND window) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    if (WindowFromPoint(cursor) != window || !images().find(imageOfWindow(window))) return false;
+    RECT client{};
+    GetClientRect(window, &client);
+    ScreenToClient(window, &cursor);
+    return PtInRect(&client, cursor) != FALSE;
+}
+
+bool pointerOverImage() {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    return pointerOverClient(WindowFromPoint(cursor));
+}
+
+// Moves over the client area show the position; any other message of an
+// image window checks that the pointer is still over one.
 LONG CALLBACK pointerHook(HWND window, LONG, LONG, UINT message, WPARAM, LPARAM lParam) {
-    if (message == WM_MOUSEMOVE)
+    if (message != WM_MOUSEMOVE)
+        checkPointerPosition();
+    else if (pointerOverClient(window))
         setPointerPosition(positionAt(
             window, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}));
+    else
+        setPointerPosition({});
     return 0;
 }
 
@@ -79,6 +104,10 @@ void setPointerPosition(const std::string &text) {
     refreshStatusLine();
 }
 
+void checkPointerPosition() {
+    if (!pointerOverImage()) setPointerPosition({});
+}
+
 std::string statusText() {
     const std::string &position = frameState().position;
     const std::string &prompt = state().prompt;
@@ -87,6 +116,7 @@ std::string statusText() {
 }
 
 void refreshStatusLine() {
+    if (!pointerOverImage()) frameState().position.clear();
     if (HWND line = frameState().statusLine) SetWindowTextA(line, statusText().c_str());
 }
 

@@ -19,5 +19,9 @@ void watchImagePointer();
 // "x=12 y=40 value=187" (RGB: "value=187,20,3"), or "" off any image.
 void setPointerPosition(const std::string &text);
 std::string statusText();
+// Clears the position unless the pointer is over an image window's client
+// area: windows that are not image windows do not report the pointer to the
+// frame, so whatever the frame sees next checks where the pointer went.
+void checkPointerPosition();
 
 }  // namespace host::frame

@@ -136,3 +136,13 @@ int beepCount();
 UINT lastBeepType();
 
 }  // namespace plat
+
+// ---- Message boxes ------------------------------------------------------------------------
+namespace plat {
+// Off (the default), MessageBoxA answers at once with its default button.
+// On, it shows a modal dialog (owner disabled, default button focused, Enter
+// presses the focused button, Escape Cancel) that the modal idle handler's
+// input answers; without an idle handler it still answers at once. Either
+// way the text is also written to stderr.
+void setInteractiveMessageBoxes(bool on);
+}  // namespace plat

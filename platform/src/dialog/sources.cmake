@@ -2,4 +2,6 @@
 list(APPEND VO_PLATFORM_SOURCES
   src/dialog/dialog.cpp
   src/dialog/dialog_items.cpp
+  src/dialog/message_box.cpp
+  src/dialog/message_box_dialog.cpp
 )

@@ -6,7 +6,7 @@ list(APPEND VO_PLATFORM_SOURCES
   src/kernel/ini_document.cpp
   src/kernel/last_error.cpp
   src/kernel/lfile.cpp
-  src/kernel/message_box.cpp
+  src/kernel/beep.cpp
   src/kernel/mul_div.cpp
   src/kernel/profile.cpp
   src/kernel/safe_file.cpp
