@@ -71,3 +71,36 @@ TEST(WindowDc, TheWindowDcStartsAtTheWindowCornerAndAGoneWindowTakesNothing) {
     }
     EXPECT_EQ(GetDC(gone), nullptr);
 }
+
+// Pixel runs are SetPixel on many pixels at once: same clip (the window's
+// and the DC's own), and the ROP2 does not apply to either.
+TEST(WindowDc, PixelRunsWriteWhatSetPixelWouldWrite) {
+    const std::vector<plat::PixelRun> runs = {
+        {-3, 0, 6, kRed},                  // starts left of the window
+        {35, 5, 10, patternColour(1, 2)},  // ends right of it
+        {4, -1, 3, kBlue},                 // above it
+        {2, 3, 1, patternColour(7, 3)},    // a single pixel
+        {5, 4, 0, kBlack},                 // empty
+        {3, 6, 4, kBlue},                  // crosses the DC's clip below
+    };
+    std::vector<COLORREF> expected, actual;
+    for (bool asRuns : {false, true}) {
+        TestWindows w;
+        HDC dc = GetDC(w.child);
+        SetROP2(dc, R2_XORPEN);
+        IntersectClipRect(dc, -10, -10, 100, 7);
+        if (asRuns)
+            plat::setPixelRuns(dc, runs);
+        else
+            for (const plat::PixelRun &run : runs)
+                for (int i = 0; i < run.length; ++i) SetPixel(dc, run.x + i, run.y, run.color);
+        ReleaseDC(w.child, dc);
+        std::optional<plat::Image> image = plat::captureWindow(w.top, true);
+        ASSERT_TRUE(image);
+        std::vector<COLORREF> &out = asRuns ? actual : expected;
+        for (uint32_t pixel : image->pixels) out.push_back(plat::colorrefFromPixel(pixel));
+    }
+    EXPECT_EQ(actual, expected);
+    // The runs did land: some pixels are no longer the window's white.
+    EXPECT_NE(std::count(expected.begin(), expected.end(), kWhite), std::ssize(expected));
+}

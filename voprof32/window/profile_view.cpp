@@ -2,7 +2,9 @@
  * The end of the update chain: after a new reading the chart control is
  * invalidated (it asks the data callback for the points when it paints) and
  * the statistics column is filled again. While the table is shown over the
- * chart, the table is rebuilt instead.
+ * chart, the table is rebuilt instead. Only the chart is invalidated: the
+ * panel and the buttons do not change with a reading, and the statistics
+ * fields repaint themselves when their text is set.
  */
 #include "window/profile_view.h"
 
@@ -23,7 +25,6 @@ void RefreshProfileView(HWND window, int rebuild) {
         return;
     }
     InvalidateRect(GetDlgItem(window, IDC_CHART), 0, FALSE);
-    InvalidateRect(window, 0, FALSE);
 }
 
 void ProfileReplot(HWND window, struct ProfileRecord *record, int rebuild) {
@@ -49,6 +50,8 @@ void ProfileSwitchTable(HWND window, struct ProfileRecord *record, int on) {
     } else if (!on && record->tableOn) {
         record->tableOn = 0;
         TableClose(GetDlgItem(window, IDC_CHART));
+        /* What the table covered is all painted again, not just the chart. */
+        InvalidateRect(window, 0, FALSE);
         RefreshProfileView(window, 0);
     }
 }

@@ -29,14 +29,23 @@ bool holdsDoubles(const PlotSeries &series) {
     return series.type == PLOTSERIES_DOUBLES && series.data != nullptr;
 }
 
-// Element i of a series. The stride is in bytes and need not keep doubles
-// aligned; a stride of 0 is taken as packed doubles.
-double element(const PlotSeries &series, size_t i) {
-    size_t stride = series.stride ? series.stride : sizeof(double);
-    double value;
-    std::memcpy(&value, reinterpret_cast<const char *>(series.data) + (series.first + i) * stride,
-                sizeof value);
-    return value;
+// The stride is in bytes and need not keep doubles aligned; a stride of 0
+// is taken as packed doubles.
+size_t strideOf(const PlotSeries &series) {
+    return series.stride ? series.stride : sizeof(double);
+}
+
+// The count values of a series from its first element on. Packed series
+// (the usual reply) are one block copy; the values are the same bits either way.
+void copySeries(const PlotSeries &series, size_t count, std::vector<double> &out) {
+    out.resize(count);
+    const size_t stride = strideOf(series);
+    const char *from = reinterpret_cast<const char *>(series.data) + series.first * stride;
+    if (stride == sizeof(double)) {
+        if (count > 0) std::memcpy(out.data(), from, count * sizeof(double));
+        return;
+    }
+    for (size_t i = 0; i < count; ++i) std::memcpy(&out[i], from + i * stride, sizeof(double));
 }
 
 // A plot without values has no points; one without distances is spread one
@@ -44,13 +53,13 @@ double element(const PlotSeries &series, size_t i) {
 void readPoints(const PlotDataReply &reply, PlotLine &line) {
     if (!holdsDoubles(reply.y)) return;
     const size_t count = reply.count;
-    const bool distances = holdsDoubles(reply.x);
-    line.x.resize(count);
-    line.y.resize(count);
-    for (size_t i = 0; i < count; ++i) {
-        line.x[i] = distances ? element(reply.x, i) : static_cast<double>(i);
-        line.y[i] = element(reply.y, i);
+    copySeries(reply.y, count, line.y);
+    if (holdsDoubles(reply.x)) {
+        copySeries(reply.x, count, line.x);
+        return;
     }
+    line.x.resize(count);
+    for (size_t i = 0; i < count; ++i) line.x[i] = static_cast<double>(i);
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
-// The classic 3D drawing pieces, built from FillRect and SetPixel only so
+// The classic 3D drawing pieces, built from FillRect and pixel runs only so
 // that no pen end-point rule is involved.
 #include "controls/control_draw.h"
+
+#include <vector>
+
+#include "internal/gdi.h"
 
 namespace plat {
 
@@ -49,8 +53,9 @@ void drawBevel(HDC hdc, const RECT &rect, Bevel bevel) {
 void drawFocusDots(HDC hdc, const RECT &r) {
     if (r.right <= r.left || r.bottom <= r.top) return;
     COLORREF color = GetSysColor(COLOR_WINDOWTEXT);
+    std::vector<PixelRun> dots;
     auto dot = [&](int x, int y) {
-        if (((x - r.left) + (y - r.top)) % 2 == 0) SetPixel(hdc, x, y, color);
+        if (((x - r.left) + (y - r.top)) % 2 == 0) dots.push_back({x, y, 1, color});
     };
     for (int x = r.left; x < r.right; ++x) {
         dot(x, r.top);
@@ -60,19 +65,34 @@ void drawFocusDots(HDC hdc, const RECT &r) {
         dot(r.left, y);
         dot(r.right - 1, y);
     }
+    setPixelRuns(hdc, dots);
 }
 
+namespace {
+
+const GlyphColor *paletteEntry(char key, const GlyphColor *palette, int paletteSize) {
+    for (int i = 0; i < paletteSize; ++i)
+        if (palette[i].key == key) return &palette[i];
+    return nullptr;
+}
+
+}  // namespace
+
+// Neighbouring pixels of one key become one run.
 void drawGlyph(HDC hdc, int x, int y, const char *const *rows, int rowCount, const GlyphColor *palette,
                int paletteSize) {
+    std::vector<PixelRun> runs;
     for (int row = 0; row < rowCount; ++row) {
-        for (int col = 0; rows[row][col] != '\0'; ++col) {
-            for (int i = 0; i < paletteSize; ++i) {
-                if (palette[i].key != rows[row][col]) continue;
-                SetPixel(hdc, x + col, y + row, GetSysColor(palette[i].sysColor));
-                break;
-            }
+        const char *cells = rows[row];
+        for (int col = 0; cells[col] != '\0';) {
+            int end = col + 1;
+            while (cells[end] == cells[col]) ++end;
+            if (const GlyphColor *entry = paletteEntry(cells[col], palette, paletteSize))
+                runs.push_back({x + col, y + row, end - col, GetSysColor(entry->sysColor)});
+            col = end;
         }
     }
+    setPixelRuns(hdc, runs);
 }
 
 }  // namespace plat

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gdi/paint.h"
+#include "internal/gdi.h"
 #include "raster/span.h"
 
 using namespace plat::gdi;
@@ -89,4 +90,16 @@ COLORREF WINAPI GetPixel(HDC hdc, int x, int y) {
     std::optional<DrawSurface> d = resolveDc(*dc);
     if (!d || !d->canvas.contains(d->x(x), d->y(y))) return CLR_INVALID;
     return plat::colorrefFromPixel(*d->canvas.pixel(d->x(x), d->y(y)));
+}
+
+void plat::setPixelRuns(HDC hdc, const std::vector<PixelRun> &runs) {
+    Dc *dc = findDc(hdc);
+    if (!dc) return;
+    std::optional<DrawSurface> d = resolveDc(*dc);
+    if (!d) return;
+    for (const PixelRun &run : runs)
+        plat::raster::fillBox(
+            d->canvas,
+            Box{run.x, run.y, int64_t{run.x} + run.length, int64_t{run.y} + 1}.offset(d->originX, d->originY),
+            copyMasks(run.color));
 }

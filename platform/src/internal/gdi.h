@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -17,5 +18,15 @@ Surface *bitmapSurface(HBITMAP bitmap);
 // DejaVu files) and forgets the faces realised so far. A path that cannot
 // be opened makes text use the built-in fallback font.
 void setFontFilesForTesting(const std::string &regular, const std::string &bold);
+
+// A horizontal run of pixels in one colour, in the DC's logical coordinates.
+struct PixelRun {
+    int x, y, length;
+    COLORREF color;
+};
+// Writes each run as SetPixel would write its pixels one by one (the ROP2
+// does not apply, the clip does), finding the DC's surface once for all of
+// them: glyphs and dotted outlines are many small pieces.
+void setPixelRuns(HDC hdc, const std::vector<PixelRun> &runs);
 
 }  // namespace plat
