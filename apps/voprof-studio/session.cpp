@@ -11,6 +11,7 @@
 #include "voprof/paths.h"
 #include "core/host_state.h"
 #include "frame/frame_window.h"
+#include "frame/status_line.h"
 #include "loader/plugin_module.h"
 #include "window/host_window.h"
 #include "window/image_window.h"
@@ -97,6 +98,10 @@ void HostSession::showFrame() {
 
 void HostSession::fitFrame() {
     host::fitFrameToScreen();
+}
+
+void HostSession::pointerMoved() {
+    host::frame::checkPointerPosition();
 }
 
 bool HostSession::exitRequested() const {

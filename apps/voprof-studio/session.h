@@ -25,6 +25,10 @@ public:
     void showFrame();
     void fitFrame();
     bool exitRequested() const;
+    // The pointer moved: the status line drops the image position when the
+    // pointer has left the image windows (no message tells the host so when
+    // it moves onto a caption or another program's window).
+    void pointerMoved();
     // An image in a new image window; a failure is shown in a message box.
     void openImage(const std::string &path);
     // A macro script; what it prints goes to stdout, its error to stderr.

@@ -14,9 +14,12 @@ Studio::Studio(Presenter &presenter, HostSession &session, DesktopClipboard &cli
     SDL_StartTextInput();
     plat::setClipboardListener([this] { clipboard_.platformChanged(); });
     plat::setModalIdleHandler([this] { return step(); });
+    // Errors and questions are dialogs a person answers, not lines on stderr.
+    plat::setInteractiveMessageBoxes(true);
 }
 
 Studio::~Studio() {
+    plat::setInteractiveMessageBoxes(false);
     plat::setModalIdleHandler({});
     plat::setClipboardListener({});
 }
@@ -48,6 +51,7 @@ void Studio::handle(const SDL_Event &event) {
         if (input->kind == EventKind::KeyDown && input->control && input->key == 'v')
             clipboard_.desktopMayHaveChanged();
         bridge_.feed(*input);
+        if (input->kind == EventKind::MouseMove) session_.pointerMoved();
         return;
     }
     switch (event.type) {
