@@ -7,6 +7,7 @@
 #include <hostmsg.h>
 #include <platform/embed.h>
 
+#include "core/image_store.h"
 #include "frame/frame_commands.h"
 #include "frame/frame_window.h"
 #include "frame_test_support.h"
@@ -59,6 +60,12 @@ TEST_F(FrameTest, StatusLineFollowsThePointer) {
         pointAt(c.window, c.x, c.y);
         EXPECT_EQ(shownStatus(frame_), c.status);
     }
+    // A file of several pages shows its first; the line says how many there are.
+    host::images().find(host::imageOfWindow(gray))->pageCount = 3;
+    host::setZoom(gray, 1);
+    pointAt(gray, 3, 2);
+    EXPECT_EQ(shownStatus(frame_), "x=3 y=2 value=23  page 1 of 3");
+    host::images().find(host::imageOfWindow(gray))->pageCount = 1;
     // Over the frame itself nothing is shown.
     pointAt(gray, 3, 2);
     EXPECT_NE(shownStatus(frame_), "");

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "core/host_state.h"
 #include "core/image_store.h"
@@ -34,7 +35,10 @@ std::string positionAt(HWND window, POINT client) {
     std::replace(value.begin(), value.end(), ' ', ',');
     char text[96];
     std::snprintf(text, sizeof text, "x=%ld y=%ld value=", static_cast<long>(at.x), static_cast<long>(at.y));
-    return text + value;
+    value = text + value;
+    // Only the first page of a multi-page file is open: say how many there are.
+    if (image->pageCount > 1) value += "  page 1 of " + std::to_string(image->pageCount);
+    return value;
 }
 
 // Whether the pointer is over the client area of this image window and not
