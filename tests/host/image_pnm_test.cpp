@@ -66,14 +66,17 @@ TEST(PnmValues, MaxvalDecidesClassAndScaling) {
     EXPECT_EQ(twelve.image->cls, ImageClass::Gray12);
     EXPECT_EQ(twelve.image->gray16, (std::vector<uint16_t>{256, 7}));
     // x 255 / 1000, rounded: 1000 -> 255, 500 -> 127.5 -> 128, 2 -> 0.51 -> 1, 1 -> 0.255 -> 0.
-    EXPECT_EQ(decode("P3 2 1 1000  1000 500 2  1 0 0").image->rgb,
-              (std::vector<uint8_t>{255, 128, 1, 0, 0, 0}));
+    for (const std::string &file : {std::string("P3 2 1 1000  1000 500 2  1 0 0"),
+                                    std::string("P6 2 1 1000\n\x03\xe8\x01\xf4\0\x02\0\x01\0\0\0\0", 24)})
+        EXPECT_EQ(decode(file).image->rgb, (std::vector<uint8_t>{255, 128, 1, 0, 0, 0}));
     EXPECT_EQ(decode("P2\n2 2\n255\n1 # one\n2\n# line\n3 4\n").image->gray8,
               (std::vector<uint8_t>{1, 2, 3, 4}));
 }
 
 TEST(PnmValues, BadContentIsNamed) {
     EXPECT_EQ(decode("P2 2 1 100 50 101").error, "test.pnm: sample value above maxval 100");
+    EXPECT_EQ(decode("P5 2 1 100\n\x32\x65").error, "test.pnm: sample value above maxval 100");
+    EXPECT_EQ(decode("P5 2 1 1000\n\x03\xe8\x03\xe9").error, "test.pnm: sample value above maxval 1000");
     EXPECT_EQ(decode("P4 8 1\n\xff").error, "test.pnm: unsupported PNM type P4 (bitmap)");
     EXPECT_EQ(decode("P5 1 1 0\n\x01").error, "test.pnm: bad or missing maxval in header (1 to 65535)");
     EXPECT_EQ(decode("P2 2 1 9 1 x").error, "test.pnm: truncated or bad sample 2 of 2");

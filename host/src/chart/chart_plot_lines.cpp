@@ -140,6 +140,27 @@ private:
     std::vector<Point> run_;
 };
 
+// True when every point is a number inside the box, the usual case of a
+// chart scaled to its data: no segment needs clipping and no run breaks.
+bool allInside(const std::vector<Point> &points, const Box &box) {
+    bool in = true;
+    for (const Point &p : points) in &= inside(p, box);  // false for NaN too
+    return in;
+}
+
+// The runs of a line wholly inside the box, as the general walk below makes
+// them: each segment ends where clipping with nothing cut puts it,
+// from + (to - from), which may differ from `to` in the last bit and then
+// starts a new run at `to`.
+void drawInside(ChartCanvas &canvas, const PlotLine &plot, const std::vector<Point> &points) {
+    RunDrawer runs(canvas, plot);
+    if (points.size() == 1) runs.segment(points[0], points[0]);
+    for (size_t i = 0; i + 1 < points.size(); ++i) {
+        const Point &a = points[i], &b = points[i + 1];
+        runs.segment(a, Point{a.x + (b.x - a.x), a.y + (b.y - a.y)});
+    }
+}
+
 }  // namespace
 
 void drawPlotLine(ChartCanvas &canvas, const PlotLine &plot, const RECT &area, const AxisScale &x,
@@ -152,6 +173,10 @@ void drawPlotLine(ChartCanvas &canvas, const PlotLine &plot, const RECT &area, c
     std::vector<Point> points = pixelPoints(plot, x, y);
     const size_t columns = static_cast<size_t>(area.right - area.left);
     if (points.size() > 2 * columns) points = columnExtremes(points, box.left, box.right);
+    if (allInside(points, box)) {
+        drawInside(canvas, plot, points);
+        return;
+    }
 
     RunDrawer runs(canvas, plot);
     for (size_t i = 0; i < points.size(); ++i) {

@@ -52,6 +52,10 @@ std::optional<FileMapping> FileMapping::map(std::shared_ptr<const OpenFile> file
     // advice refuse it, which changes nothing.
     if (span <= kPopulateBytes) ::madvise(base, static_cast<size_t>(span), MADV_POPULATE_READ);
 #endif
+    // Larger ones are read in scattered places (a profile across them touches
+    // a page a row): without this advice each fault would also read the
+    // kernel's read-around window, tens of pages that are never looked at.
+    if (span > kPopulateBytes) ::madvise(base, static_cast<size_t>(span), MADV_RANDOM);
     FileMapping mapping;
     mapping.file_ = std::move(file);
     mapping.offset_ = offset;
@@ -60,6 +64,17 @@ std::optional<FileMapping> FileMapping::map(std::shared_ptr<const OpenFile> file
     mapping.mappedBytes_ = static_cast<size_t>(span);
     mapping.data_ = static_cast<uint8_t *>(base) + (offset - start);
     return mapping;
+}
+
+void FileMapping::willRead([[maybe_unused]] const void *from, [[maybe_unused]] size_t bytes) const {
+#if defined(MADV_POPULATE_READ)
+    const uintptr_t page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const uintptr_t start = reinterpret_cast<uintptr_t>(from) & ~(page - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(from) + bytes;
+    const uintptr_t base = reinterpret_cast<uintptr_t>(base_);
+    if (bytes == 0 || start < base || end > base + mappedBytes_) return;
+    ::madvise(reinterpret_cast<void *>(start), end - start, MADV_POPULATE_READ);
+#endif
 }
 
 FileMapping::FileMapping(FileMapping &&other) noexcept {

@@ -54,6 +54,9 @@ public:
     // A fresh mapping of the same bytes of the file: it shares no written page
     // with this one.
     std::optional<FileMapping> remap() const { return map(file_, offset_, length_); }
+    // Reads the pages under `bytes` bytes from `from` (inside the mapping) in
+    // one call: cheaper than a fault for each when a whole run is about to be read.
+    void willRead(const void *from, size_t bytes) const;
 
 private:
     FileMapping() = default;

@@ -91,6 +91,12 @@ public:
     bool isMapped() const { return mapping_.has_value(); }
 
     size_t size() const { return size_; }
+    // A hint that `count` samples from `first` are about to be read: a mapped
+    // array reads their pages in one go. Owned memory needs no hint.
+    void willRead(size_t first, size_t count) const {
+        if (mapping_ && first < size_)
+            mapping_->willRead(data_ + first, std::min(count, size_ - first) * sizeof(T));
+    }
     bool empty() const { return size_ == 0; }
     const T *data() const { return data_; }
     T *data() { return handOut(); }

@@ -4,6 +4,7 @@
 // for the text forms, between samples too.
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "image/codecs.h"
 #include "core/progress.h"
@@ -38,11 +39,11 @@ public:
     void skip(size_t count) { pos_ = std::min(bytes_.size(), pos_ + count); }
     bool atEnd() const { return pos_ >= bytes_.size(); }
     size_t remaining() const { return bytes_.size() - pos_; }
-    // The next binary sample of `width` bytes; the caller checked remaining().
-    uint32_t binarySample(int width) {
-        uint32_t value = bytes_[pos_++];
-        if (width == 2) value = (value << 8) | bytes_[pos_++];
-        return value;
+    // The next `count` bytes; the caller checked remaining().
+    const uint8_t *take(size_t count) {
+        const uint8_t *at = bytes_.data() + pos_;
+        pos_ += count;
+        return at;
     }
 
 private:
@@ -95,6 +96,56 @@ std::string readHeader(std::span<const uint8_t> bytes, PnmScanner &scan, PnmHead
     return {};
 }
 
+std::string sampleAboveMaxval(const PnmHeader &h) {
+    return "sample value above maxval " + std::to_string(h.maxval);
+}
+
+// One row of one-byte samples, stored as they are: both 8-bit classes keep
+// the file's bytes.
+bool storeByteRow(const uint8_t *row, size_t samples, uint8_t *out, const PnmHeader &h) {
+    uint8_t highest = 0;
+    for (size_t i = 0; i < samples; ++i) highest = std::max(highest, row[i]);
+    if (highest > h.maxval) return false;
+    std::memcpy(out, row, samples);
+    return true;
+}
+
+// One row of two-byte samples (most significant first) from `first` on.
+bool storeWordRow(const uint8_t *row, size_t samples, Image &image, size_t first, const PnmHeader &h) {
+    uint32_t highest = 0;
+    for (size_t i = 0; i < samples; ++i)
+        highest = std::max(highest, uint32_t{row[2 * i]} << 8 | row[2 * i + 1]);
+    if (highest > h.maxval) return false;
+    if (image.cls == ImageClass::Rgb) {
+        uint8_t *out = image.rgb.data() + first;
+        for (size_t i = 0; i < samples; ++i)  // scaled to 8 bits, rounded
+            out[i] = static_cast<uint8_t>(
+                ((uint32_t{row[2 * i]} << 8 | row[2 * i + 1]) * 255u + h.maxval / 2) / h.maxval);
+    } else {
+        uint16_t *out = image.gray16.data() + first;
+        for (size_t i = 0; i < samples; ++i) out[i] = static_cast<uint16_t>(row[2 * i] << 8 | row[2 * i + 1]);
+    }
+    return true;
+}
+
+// Binary samples a row at a time; the caller checked that all are present.
+std::string readBinaryRows(PnmScanner &scan, const PnmHeader &h, Image &image, size_t rowSamples,
+                           ProgressTask &task) {
+    const size_t count = rowSamples * h.height;
+    const size_t width = h.maxval > 255 ? 2 : 1;
+    uint8_t *bytes = width == 2                     ? nullptr
+                     : image.cls == ImageClass::Rgb ? image.rgb.data()
+                                                    : image.gray8.data();
+    for (size_t first = 0; first < count; first += rowSamples) {
+        const uint8_t *row = scan.take(rowSamples * width);
+        const bool ok = bytes ? storeByteRow(row, rowSamples, bytes + first, h)
+                              : storeWordRow(row, rowSamples, image, first, h);
+        if (!ok) return sampleAboveMaxval(h);
+        if (!task.advance(first + rowSamples)) return "interrupted";
+    }
+    return {};
+}
+
 // Stores sample `index` (pixel-major, channels interleaved) of value v.
 void store(Image &image, const PnmHeader &h, size_t index, uint32_t v) {
     if (image.cls == ImageClass::Gray8)
@@ -109,7 +160,7 @@ void store(Image &image, const PnmHeader &h, size_t index, uint32_t v) {
 
 std::string readSamples(PnmScanner &scan, const PnmHeader &h, Image &image) {
     const size_t count = static_cast<size_t>(h.width) * h.height * (h.colour ? 3 : 1);
-    const int width = h.maxval > 255 ? 2 : 1;
+    const size_t width = h.maxval > 255 ? 2 : 1;
     if (h.binary && scan.remaining() / width < count) {
         char text[96];
         std::snprintf(text, sizeof text, "truncated: %zu of %zu samples present", scan.remaining() / width,
@@ -119,14 +170,15 @@ std::string readSamples(PnmScanner &scan, const PnmHeader &h, Image &image) {
     // Progress and the stop request are looked at once a row.
     const size_t rowSamples = static_cast<size_t>(h.width) * (h.colour ? 3 : 1);
     ProgressTask task("reading PNM " + std::to_string(h.width) + "x" + std::to_string(h.height), count);
+    if (h.binary) return readBinaryRows(scan, h, image, rowSamples, task);
     for (size_t i = 0; i < count; ++i) {
-        std::optional<uint32_t> v = h.binary ? scan.binarySample(width) : scan.number(65535);
+        std::optional<uint32_t> v = scan.number(65535);
         if (!v) {
             char text[96];
             std::snprintf(text, sizeof text, "truncated or bad sample %zu of %zu", i + 1, count);
             return text;
         }
-        if (*v > h.maxval) return "sample value above maxval " + std::to_string(h.maxval);
+        if (*v > h.maxval) return sampleAboveMaxval(h);
         store(image, h, i, *v);
         if ((i + 1) % rowSamples == 0 && !task.advance(i + 1)) return "interrupted";
     }

@@ -105,7 +105,7 @@ DisplayRange gray16Extremes(const uint16_t *values, size_t count) {
 // the first paint; those take their range from evenly spaced rows instead, at
 // most about kSampledBytes of them.
 constexpr uint64_t kFullScanBytes = uint64_t{1} << 30;
-constexpr uint64_t kSampledBytes = uint64_t{256} << 20;
+constexpr uint64_t kSampledBytes = uint64_t{32} << 20;
 
 // Every row (1), or every n-th row of an image too large to read whole.
 size_t rangeRowStep(const Image &image, size_t bytesPerPixel) {
@@ -144,6 +144,7 @@ DisplayRange displayRange(const Image &image) {
             const size_t step = rangeRowStep(image, sizeof(uint16_t));
             if (step == 1) return gray16Extremes(image.gray16.data(), image.gray16.size());
             return sampledRange(image, step, [&](size_t start) -> std::optional<DisplayRange> {
+                image.gray16.willRead(start, width);
                 return gray16Extremes(image.gray16.data() + start, width);
             });
         }
@@ -154,6 +155,7 @@ DisplayRange displayRange(const Image &image) {
                 return {low, high};
             }
             return sampledRange(image, step, [&](size_t start) -> std::optional<DisplayRange> {
+                image.gray32f.willRead(start, width);
                 const auto row = floatExtremes(image.gray32f.data() + start, width);
                 if (!row) return std::nullopt;
                 return DisplayRange{row->first, row->second};

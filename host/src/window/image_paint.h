@@ -9,7 +9,7 @@
 //   16-bit gray and float  the image's own lowest..highest pixel value, so
 //                the full contrast of whatever the image holds is visible
 //                (images over 1 GiB, which only mapped files reach, take
-//                the range of evenly spaced rows, about 256 MiB of them).
+//                the range of evenly spaced rows, about 32 MiB of them).
 // An image whose pixels all have one value shows black. RGB images are shown
 // as stored.
 #pragma once
