@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "line_profile.h"
+#include "tiff_fields.h"
 
 static int fail(const char *what, const char *path) {
     fprintf(stderr, "tiff_map_profile: %s: %s\n", path, what);
@@ -25,14 +26,9 @@ int main(int argc, char **argv) {
     const long x1 = atol(argv[2]), y1 = atol(argv[3]), x2 = atol(argv[4]), y2 = atol(argv[5]);
     TIFF *tif = TIFFOpen(argv[1], "r");
     if (!tif) return fail("cannot open", argv[1]);
-    uint32_t width = 0, height = 0;
-    uint16_t bits = 8, channels = 1, compression = COMPRESSION_NONE;
-    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &channels);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &compression);
-    if (TIFFIsTiled(tif) || compression != COMPRESSION_NONE || channels != 1 || (bits != 8 && bits != 16))
+    const struct TiffFields f = tiff_fields(tif);
+    if (TIFFIsTiled(tif) || f.compression != COMPRESSION_NONE || f.channels != 1 ||
+        (f.bits != 8 && f.bits != 16))
         return fail("not an uncompressed one-channel strip file", argv[1]);
     const uint64_t start = TIFFGetStrileOffset(tif, 0);
     TIFFClose(tif);
@@ -42,8 +38,10 @@ int main(int argc, char **argv) {
     const size_t bytes = (size_t)st.st_size;
     const uint8_t *file = mmap(NULL, bytes, PROT_READ, MAP_PRIVATE | MAP_NORESERVE, fd, 0);
     if (file == MAP_FAILED) return fail("cannot map", argv[1]);
-    if (start + (uint64_t)width * height * (bits / 8) > bytes) return fail("strips past the end", argv[1]);
-    const struct PixelBuffer buffer = {file + start, width, height, 1, bits == 16 ? SAMPLE_U16 : SAMPLE_U8};
+    if (start + (uint64_t)f.width * f.height * (f.bits / 8) > bytes)
+        return fail("strips past the end", argv[1]);
+    const struct PixelBuffer buffer = {file + start, f.width, f.height, 1,
+                                       f.bits == 16 ? SAMPLE_U16 : SAMPLE_U8};
     const int status = print_profile(&buffer, x1, y1, x2, y2);
     munmap((void *)file, bytes);
     close(fd);

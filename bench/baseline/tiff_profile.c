@@ -5,6 +5,7 @@
 #include <tiffio.h>
 
 #include "line_profile.h"
+#include "tiff_fields.h"
 
 static int fail(const char *what, const char *path) {
     fprintf(stderr, "tiff_profile: %s: %s\n", path, what);
@@ -51,24 +52,18 @@ int main(int argc, char **argv) {
     const long x1 = atol(argv[2]), y1 = atol(argv[3]), x2 = atol(argv[4]), y2 = atol(argv[5]);
     TIFF *tif = TIFFOpen(argv[1], "r");
     if (!tif) return fail("cannot open", argv[1]);
-    uint32_t width = 0, height = 0;
-    uint16_t bits = 8, channels = 1, format = SAMPLEFORMAT_UINT;
-    TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &height);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &bits);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &channels);
-    TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &format);
-    const size_t pixel_bytes = (size_t)channels * bits / 8, row_bytes = width * pixel_bytes;
-    uint8_t *image = malloc((size_t)height * row_bytes);
+    const struct TiffFields f = tiff_fields(tif);
+    const size_t pixel_bytes = (size_t)f.channels * f.bits / 8, row_bytes = f.width * pixel_bytes;
+    uint8_t *image = malloc((size_t)f.height * row_bytes);
     if (!image) return fail("out of memory", argv[1]);
-    const int ok = TIFFIsTiled(tif) ? read_tiles(tif, image, row_bytes, height, pixel_bytes)
-                                    : read_strips(tif, image, row_bytes, height);
+    const int ok = TIFFIsTiled(tif) ? read_tiles(tif, image, row_bytes, f.height, pixel_bytes)
+                                    : read_strips(tif, image, row_bytes, f.height);
     TIFFClose(tif);
     if (!ok) return fail("cannot decode", argv[1]);
-    const struct PixelBuffer buffer = {image, width, height, channels,
-                                       format == SAMPLEFORMAT_IEEEFP ? SAMPLE_F32
-                                       : bits == 16                  ? SAMPLE_U16
-                                                                     : SAMPLE_U8};
+    const struct PixelBuffer buffer = {image, f.width, f.height, f.channels,
+                                       f.format == SAMPLEFORMAT_IEEEFP ? SAMPLE_F32
+                                       : f.bits == 16                  ? SAMPLE_U16
+                                                                       : SAMPLE_U8};
     const int status = print_profile(&buffer, x1, y1, x2, y2);
     free(image);
     return status;
