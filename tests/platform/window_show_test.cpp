@@ -14,8 +14,7 @@ constexpr DWORD kFrame = WS_OVERLAPPEDWINDOW;
 
 TEST_F(ShowTest, FirstShowActivatesAndFocuses) {
     HWND hwnd = makeTopLevel(kFrame, 100, 100, 300, 200);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     ShowWindow(hwnd, SW_SHOW);
     static const std::vector<ExpectedMsg> seq = {
         {WM_SHOWWINDOW, kSent | kWParam, TRUE, 0, "ShowWindow"},
@@ -34,8 +33,7 @@ TEST_F(ShowTest, FirstShowActivatesAndFocuses) {
 
 TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 300, 200);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     ShowWindow(hwnd, SW_MAXIMIZE);
     static const std::vector<ExpectedMsg> maximise = {
         {WM_GETMINMAXINFO, kSent, 0, 0, "maximised placement"},
@@ -118,8 +116,7 @@ TEST_F(ShowTest, MinimumTrackingSizeHoldsForCodeAndForFrameDrags) {
 
 TEST_F(ShowTest, FrameDragSizesOnEveryStepAndCaptionDragMoves) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     pressAndRelease({499, 250}, {{509, 250}, {519, 250}});  // the right edge
     EXPECT_EQ(messagesOf(log, WM_SIZE).size(), 2u);
     EXPECT_TRUE(messagesOf(log, WM_MOVE).empty()) << "the left edge stayed put";
@@ -137,8 +134,7 @@ TEST_F(ShowTest, FrameDragSizesOnEveryStepAndCaptionDragMoves) {
 
 TEST_F(ShowTest, CaptionButtonsSendSysCommands) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     RECT r;
     GetWindowRect(hwnd, &r);
     // The maximise box is the second box from the right of the caption.
