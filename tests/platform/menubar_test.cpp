@@ -94,8 +94,7 @@ TEST_F(MenuBarTest, OwnerCanGreyAnItemWhileItsPopupOpens) {
 TEST_F(MenuBarTest, MouseOpensThePopupAndChoosesTheItem) {
     HWND hwnd = makeWithMenu();
     MessageLog log({hwnd});
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    RECT r = windowRect(hwnd);
     // "File" is the first item of the bar, just under the caption.
     int barY = r.top + 4 + GetSystemMetrics(SM_CYCAPTION) + 8;
     pressAndRelease({r.left + 4 + 10, barY});

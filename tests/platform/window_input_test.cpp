@@ -173,8 +173,7 @@ TEST_F(InputTest, ResetLeavesNothingHeld) {
     AppendMenuA(popup, MF_STRING, 7, "&Item");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&Menu");
     SetMenu(hwnd, bar);
-    RECT frame{};
-    GetWindowRect(hwnd, &frame);
+    RECT frame = windowRect(hwnd);
     pressAndRelease({frame.left + 4 + 10, frame.top + 4 + GetSystemMetrics(SM_CYCAPTION) + 8});  // menu open
     plat::setModifierState(true, true);
     plat::inputKeyDown('A');
