@@ -36,14 +36,18 @@ std::string firstError(const std::string &script, std::map<std::string, std::str
     return result.error ? result.error->format() : "no error";
 }
 
-// One control in a dialog, for the tests of control statements.
+// The one dialog of a script, and the one control of a dialog.
+plat::res::DialogTemplate onlyDialog(const std::string &script) {
+    ModuleResources r = compileOk(script);
+    if (r.dialogs.size() == 1) return r.dialogs[0].dialog;
+    ADD_FAILURE() << "not one dialog from: " << script;
+    return {};
+}
 plat::res::DialogControl onlyControl(const std::string &statement) {
-    ModuleResources r = compileOk("1 DIALOG 0, 0, 10, 10\nBEGIN\n" + statement + "\nEND\n");
-    if (r.dialogs.size() != 1 || r.dialogs[0].dialog.controls.size() != 1) {
-        ADD_FAILURE() << "no control from: " << statement;
-        return {};
-    }
-    return r.dialogs[0].dialog.controls[0];
+    plat::res::DialogTemplate d = onlyDialog("1 DIALOG 0, 0, 10, 10\nBEGIN\n" + statement + "\nEND\n");
+    if (d.controls.size() == 1) return d.controls[0];
+    ADD_FAILURE() << "no control from: " << statement;
+    return {};
 }
 
 TEST(RcControls, EachStatementGetsItsClassAndStyle) {
@@ -101,29 +105,26 @@ TEST(RcControls, ExtendedStyleAndIconNames) {
 }
 
 // Without STYLE a dialog is a bordered popup with a system menu; CAPTION adds
-// WS_CAPTION and FONT adds DS_SETFONT; braces work as BEGIN and END.
+// WS_CAPTION and FONT adds DS_SETFONT; EXSTYLE, MENU and CLASS fill their
+// fields; braces work as BEGIN and END.
 TEST(RcDialogs, OptionalStatementsFillTheTemplate) {
-    const plat::res::DialogTemplate plain =
-        compileOk("1 DIALOG 1, 2, 3, 4\nBEGIN\nEND\n").dialogs.at(0).dialog;
+    const plat::res::DialogTemplate plain = onlyDialog("1 DIALOG 1, 2, 3, 4\nBEGIN\nEND\n");
     EXPECT_EQ(plain.style, static_cast<DWORD>(WS_POPUP | WS_BORDER | WS_SYSMENU));
     EXPECT_EQ(plain.cy, 4);
-    const plat::res::DialogTemplate d =
-        compileOk(
-            "1 DIALOGEX 0, 0, 9, 9\nSTYLE WS_POPUP\nCAPTION \"Hi\"\nFONT 10, \"Arial\", 700, 1, 0\n"
-            "EXSTYLE WS_EX_TOPMOST\nMENU mainMenu\nCLASS \"MyClass\"\nBEGIN\nEND\n")
-            .dialogs.at(0)
-            .dialog;
+    const plat::res::DialogTemplate d = onlyDialog(
+        "1 DIALOGEX 0, 0, 9, 9\nSTYLE WS_POPUP\nCAPTION \"Hi\"\nFONT 10, \"Arial\", 700, 1, 0\nBEGIN\nEND\n");
     EXPECT_EQ(d.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_SETFONT));
     EXPECT_EQ(d.caption, "Hi");
     EXPECT_EQ(d.pointSize, 10);
     EXPECT_EQ(d.fontName, "Arial");
-    EXPECT_EQ(d.exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
-    ASSERT_TRUE(d.hasMenu);
-    EXPECT_FALSE(d.menu.isId);
-    EXPECT_EQ(d.menu.name, "MAINMENU");
-    EXPECT_EQ(d.className, "MyClass");
-    ModuleResources braces = compileOk("1 DIALOG 0, 0, 9, 9 { LTEXT \"a\", 1, 0, 0, 1, 1 }");
-    EXPECT_EQ(braces.dialogs.at(0).dialog.controls.size(), 1u);
+    const plat::res::DialogTemplate m = onlyDialog(
+        "1 DIALOG 0, 0, 9, 9\nEXSTYLE WS_EX_TOPMOST\nMENU mainMenu\nCLASS \"MyClass\"\nBEGIN\nEND\n");
+    EXPECT_EQ(m.exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
+    ASSERT_TRUE(m.hasMenu);
+    EXPECT_FALSE(m.menu.isId);
+    EXPECT_EQ(m.menu.name, "MAINMENU");
+    EXPECT_EQ(m.className, "MyClass");
+    EXPECT_EQ(onlyDialog("1 DIALOG 0, 0, 9, 9 { LTEXT \"a\", 1, 0, 0, 1, 1 }").controls.size(), 1u);
 }
 
 TEST(RcExpressions, ArithmeticWithCPrecedenceSignsAndLongSuffixes) {
@@ -136,7 +137,7 @@ TEST(RcExpressions, ArithmeticWithCPrecedenceSignsAndLongSuffixes) {
     };
     for (const auto &c : cases) {
         const plat::res::DialogTemplate d =
-            compileOk(std::string("1 DIALOG ") + c.coordinates + "\nBEGIN\nEND\n").dialogs.at(0).dialog;
+            onlyDialog(std::string("1 DIALOG ") + c.coordinates + "\nBEGIN\nEND\n");
         EXPECT_TRUE(d.x == c.x && d.y == c.y && d.cx == c.cx && d.cy == c.cy)
             << c.coordinates << ": " << d.x << ", " << d.y << ", " << d.cx << ", " << d.cy;
     }
