@@ -9,17 +9,13 @@ namespace {
 
 using plat::commdlg::resolveChosenPath;
 
-struct PathCase {
-    const char *answer;
-    const char *initialDir;
-    const char *defExt;
-    const char *path;
-    int fileOffset;
-    int extensionOffset;
-};
-
+// The rows without a path name no file (empty, a folder, too long): refused.
 TEST(ChosenPath, ResolvesDirectoryExtensionAndOffsets) {
-    const PathCase cases[] = {
+    const struct {
+        std::string answer;
+        const char *initialDir, *defExt, *path;
+        int fileOffset, extensionOffset;
+    } cases[] = {
         {"data", "/home/u", "txt", "/home/u/data.txt", 8, 13},
         {"data", "/home/u/", "txt", "/home/u/data.txt", 8, 13},
         {"sub/data.csv", "/d", "txt", "/d/sub/data.csv", 7, 12},
@@ -30,20 +26,19 @@ TEST(ChosenPath, ResolvesDirectoryExtensionAndOffsets) {
         {"data.", "/d", "txt", "/d/data.", 3, 0},  // a final dot: offset 0
         {"v1.2/data", "/d", "txt", "/d/v1.2/data.txt", 8, 13},
         {"a.b.c", "", "txt", "a.b.c", 0, 4},
+        {"", "/d", "txt", nullptr, 0, 0},
+        {"dir/", "/d", "txt", nullptr, 0, 0},
+        {std::string(70000, 'a'), "/d", "txt", nullptr, 0, 0},
     };
-    for (const PathCase &c : cases) {
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.answer.substr(0, 20));
         auto chosen = resolveChosenPath(c.answer, c.initialDir, c.defExt);
-        ASSERT_TRUE(chosen.has_value()) << c.answer;
-        EXPECT_EQ(chosen->path, c.path) << c.answer;
-        EXPECT_EQ(chosen->fileOffset, c.fileOffset) << c.answer;
-        EXPECT_EQ(chosen->extensionOffset, c.extensionOffset) << c.answer;
+        ASSERT_EQ(chosen.has_value(), c.path != nullptr);
+        if (!chosen) continue;
+        EXPECT_EQ(chosen->path, c.path);
+        EXPECT_EQ(chosen->fileOffset, c.fileOffset);
+        EXPECT_EQ(chosen->extensionOffset, c.extensionOffset);
     }
-}
-
-TEST(ChosenPath, RejectsAnswersThatNameNoFile) {
-    EXPECT_FALSE(resolveChosenPath("", "/d", "txt").has_value());
-    EXPECT_FALSE(resolveChosenPath("dir/", "/d", "txt").has_value());
-    EXPECT_FALSE(resolveChosenPath(std::string(70000, 'a'), "/d", "txt").has_value());
 }
 
 TEST(FileDialogTemplate, FilterDescriptionFollowsTheFilterIndex) {

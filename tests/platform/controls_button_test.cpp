@@ -10,9 +10,7 @@ class ButtonTest : public ControlsTest {};
 TEST_F(ButtonTest, ClickOnPushButtonSendsBnClickedAfterReleasingTheCapture) {
     HWND button = make("button", BS_PUSHBUTTON, "OK");
     SetFocus(parent_);
-    MessageLog log;
-    log.watch(button);
-    log.watch(parent_);
+    MessageLog log({button, parent_});
     ASSERT_TRUE(plat::clickWindow(button));
     static const std::vector<ExpectedMsg> kClick = {
         {WM_LBUTTONDOWN, kWParam, MK_LBUTTON, 0, "inputMouseDown"},
@@ -32,9 +30,7 @@ TEST_F(ButtonTest, ClickOnPushButtonSendsBnClickedAfterReleasingTheCapture) {
 TEST_F(ButtonTest, BmClickIsAPressAndReleaseAtTheOrigin) {
     HWND box = make("button", BS_AUTOCHECKBOX, "Check");
     SetFocus(box);
-    MessageLog log;
-    log.watch(box);
-    log.watch(parent_);
+    MessageLog log({box, parent_});
     SendMessageA(box, BM_CLICK, 0, 0);
     static const std::vector<ExpectedMsg> kBmClick = {
         {BM_CLICK, kSent, 0, 0, "SendMessage"},
@@ -110,10 +106,7 @@ TEST_F(ButtonTest, ReleaseOutsideTheButtonDoesNothing) {
     HWND box = make("button", BS_AUTOCHECKBOX, "Check");
     SetFocus(box);
     moveTo(box, 50, 10);
-    MessageLog log;
-    log.watch(box);
-    log.watch(parent_);
-    log.keep(WM_MOUSEMOVE);
+    MessageLog log({box, parent_}, {WM_MOUSEMOVE});
     plat::inputMouseDown(plat::MouseButton::Left);
     moveTo(box, 150, 10);
     plat::inputMouseUp(plat::MouseButton::Left);
@@ -181,9 +174,7 @@ TEST_F(ButtonTest, DialogCodeCheckLimitsAndStyleFollowTheKind) {
 
 TEST_F(ButtonTest, GroupBoxLetsTheMouseThroughToItsParent) {
     HWND group = make("button", BS_GROUPBOX, "Group", {10, 10, 210, 130});
-    MessageLog log;
-    log.watch(group);
-    log.watch(parent_);
+    MessageLog log({group, parent_});
     clickAt(group, 100, 60);
     static const std::vector<ExpectedMsg> kThrough = {
         {WM_LBUTTONDOWN, kParent | kLParam, 0, MAKELPARAM(110, 70), "inputMouseDown"},

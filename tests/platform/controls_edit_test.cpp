@@ -39,9 +39,7 @@ protected:
 
 TEST_F(EditTest, TypingInsertsAtTheCaretAndNotifiesEachChange) {
     HWND edit = makeEdit(ES_AUTOHSCROLL);
-    MessageLog log;
-    log.watch(edit);
-    log.watch(parent_);
+    MessageLog log({edit, parent_});
     type(edit, "a");
     static const std::vector<ExpectedMsg> kTyped = {
         {WM_CHAR, kSent | kWParam, 'a', 0, "typing"},

@@ -122,9 +122,7 @@ TEST_F(ListBoxTest, ClickSelectsAndNotifiesAtTheRelease) {
     HWND list = makeList(LBS_NOTIFY, {"a", "b", "c"});
     SetFocus(list);
     int secondRow = rowHeight(list) + 2;
-    MessageLog log;
-    log.watch(list);
-    log.watch(parent_);
+    MessageLog log({list, parent_});
     clickAt(list, 5, secondRow);
     static const std::vector<ExpectedMsg> kClick = {
         {WM_LBUTTONDOWN, 0, 0, 0, "inputMouseDown: the row is selected"},

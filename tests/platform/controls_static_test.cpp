@@ -19,11 +19,7 @@ TEST_F(StaticTest, PaintingAsksTheParentWithThePaintDc) {
         EXPECT_EQ(WindowFromDC(hdc), label);
         return LRESULT{0};
     };
-    MessageLog log;
-    log.watch(label);
-    log.watch(parent_);
-    log.keep(WM_PAINT);
-    log.keep(WM_CTLCOLORSTATIC);
+    MessageLog log({label, parent_}, {WM_PAINT, WM_CTLCOLORSTATIC});
     InvalidateRect(label, nullptr, TRUE);
     UpdateWindow(label);
     static const std::vector<ExpectedMsg> kPaint = {
@@ -95,9 +91,7 @@ TEST_F(StaticTest, RectangleStylesUseTheirSystemColours) {
 
 TEST_F(StaticTest, ClicksGoToTheParentUnlessSsNotify) {
     HWND label = make("static", SS_LEFT, "label");
-    MessageLog log;
-    log.watch(label);
-    log.watch(parent_);
+    MessageLog log({label, parent_});
     clickAt(label, 5, 5);
     static const std::vector<ExpectedMsg> kThrough = {
         {WM_LBUTTONDOWN, kParent | kLParam, 0, MAKELPARAM(15, 15), "the static is transparent"},
@@ -116,9 +110,6 @@ TEST_F(StaticTest, NewTextRepaints) {
     plat::pumpMessages();
     SetWindowTextA(label, "two");
     EXPECT_TRUE(GetUpdateRect(label, nullptr, FALSE));
-    char text[8] = {};
-    GetWindowTextA(label, text, sizeof text);
-    EXPECT_STREQ(text, "two");
 }
 
 TEST_F(StaticTest, IconStaticSwapsIcons) {

@@ -58,28 +58,49 @@ TEST(TextOutput, InkLandsInsideTheTextExtentAndBlendsTowardsTheTextColour) {
     EXPECT_GT(partial, 0);  // anti-aliased edges
 }
 
-TEST(TextOutput, AlignmentPlacesTheOpaqueCellAroundThePoint) {
+// The opaque cell (background and text in red) lands where the alignment
+// puts it: TextOutA's around the point (40, 30), DrawTextA's inside the
+// rectangle (10, 10)-(110, 50), whose result is the bottom of the text.
+TEST(TextOutput, AlignmentPlacesTheOpaqueCell) {
     TestCanvas probe(4, 4);
     Selected probeFont(probe.dc(), dialogFont());
-    SIZE s = extent(probe.dc(), "Wg");
+    const SIZE s = extent(probe.dc(), "Wg");
     TEXTMETRICA tm{};
     GetTextMetricsA(probe.dc(), &tm);
-    const std::pair<UINT, POINT> cases[] = {{TA_LEFT | TA_TOP, {0, 0}},
-                                            {TA_RIGHT | TA_TOP, {-s.cx, 0}},
-                                            {TA_CENTER, {-s.cx / 2, 0}},
-                                            {TA_BOTTOM, {0, -s.cy}},
-                                            {TA_BASELINE, {0, -tm.tmAscent}}};
-    for (auto [align, offset] : cases) {
-        TestCanvas c(80, 60);
-        Selected font(c.dc(), dialogFont());
-        SetBkColor(c.dc(), kRed);  // OPAQUE by default: the cell is filled
-        SetTextColor(c.dc(), kRed);
-        SetTextAlign(c.dc(), align);
-        TextOutA(c.dc(), 40, 30, "Wg", 2);
-        int left = 40 + offset.x, top = 30 + offset.y;
-        EXPECT_TRUE(pixelsFollow(c, [&](int x, int y) {
-            return inBox(x, y, left, top, left + s.cx, top + s.cy) ? kRed : kWhite;
-        })) << align;
+    struct Case {
+        bool drawText;
+        UINT flags;  // TextOutA's alignment or DrawTextA's format
+        int left, top;
+    };
+    const int centre = 10 + (100 - s.cx) / 2;
+    const Case cases[] = {
+        {false, TA_LEFT | TA_TOP, 40, 30},
+        {false, TA_RIGHT | TA_TOP, 40 - s.cx, 30},
+        {false, TA_CENTER, 40 - s.cx / 2, 30},
+        {false, TA_BOTTOM, 40, 30 - s.cy},
+        {false, TA_BASELINE, 40, 30 - tm.tmAscent},
+        {true, DT_LEFT, 10, 10},
+        {true, DT_RIGHT, 110 - s.cx, 10},
+        {true, DT_CENTER, centre, 10},
+        {true, DT_CENTER | DT_VCENTER, centre, 10 + (40 - s.cy) / 2},
+        {true, DT_RIGHT | DT_BOTTOM, 110 - s.cx, 50 - s.cy},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << (c.drawText ? "DrawTextA " : "TextOutA ") << std::hex << c.flags);
+        TestCanvas canvas(130, 60);
+        Selected font(canvas.dc(), dialogFont());
+        SetBkColor(canvas.dc(), kRed);  // OPAQUE by default: the cell is filled
+        SetTextColor(canvas.dc(), kRed);
+        if (c.drawText) {
+            RECT r{10, 10, 110, 50};
+            EXPECT_EQ(DrawTextA(canvas.dc(), "Wg", -1, &r, c.flags | DT_SINGLELINE), c.top - 10 + s.cy);
+        } else {
+            SetTextAlign(canvas.dc(), c.flags);
+            TextOutA(canvas.dc(), 40, 30, "Wg", 2);
+        }
+        EXPECT_TRUE(pixelsFollow(canvas, [&](int x, int y) {
+            return inBox(x, y, c.left, c.top, c.left + s.cx, c.top + s.cy) ? kRed : kWhite;
+        }));
     }
 }
 
@@ -115,36 +136,6 @@ TEST(TextMetrics, NegativeHeightsAreEmHeightsPositiveHeightsCellHeights) {
     GetTextMetricsA(c.dc(), &system);  // Windows' System font: bold, 16-pixel cell
     EXPECT_NEAR(system.tmHeight, 16, 1);
     EXPECT_EQ(system.tmWeight, FW_BOLD);
-}
-
-TEST(FormattedText, AlignsTheCellInTheRectangleAndReturnsTheTextBottom) {
-    TestCanvas probe(4, 4);
-    Selected probeFont(probe.dc(), dialogFont());
-    SIZE s = extent(probe.dc(), "Align");
-    struct Case {
-        UINT format;
-        int left, top;  // of the cell, in the rectangle (10, 10)-(110, 50)
-    };
-    const Case cases[] = {{DT_LEFT, 10, 10},
-                          {DT_RIGHT, 110 - s.cx, 10},
-                          {DT_CENTER, 10 + (100 - s.cx) / 2, 10},
-                          {DT_CENTER | DT_VCENTER, 10 + (100 - s.cx) / 2, 10 + (40 - s.cy) / 2},
-                          {DT_RIGHT | DT_BOTTOM, 110 - s.cx, 50 - s.cy}};
-    for (const Case &k : cases) {
-        TestCanvas c(130, 60);
-        Selected font(c.dc(), dialogFont());
-        SetBkColor(c.dc(), kRed);
-        SetTextColor(c.dc(), kRed);
-        RECT r{10, 10, 110, 50};
-        int result = DrawTextA(c.dc(), "Align", -1, &r, k.format | DT_SINGLELINE);
-        EXPECT_TRUE(pixelsFollow(c,
-                                 [&](int x, int y) {
-                                     return inBox(x, y, k.left, k.top, k.left + s.cx, k.top + s.cy) ? kRed
-                                                                                                    : kWhite;
-                                 }))
-            << std::hex << k.format;
-        EXPECT_EQ(result, k.top - 10 + s.cy) << std::hex << k.format;
-    }
 }
 
 TEST(FormattedText, CalcRectBoundsTheLinesWithoutDrawingAndWordBreakWraps) {

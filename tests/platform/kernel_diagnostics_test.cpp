@@ -1,4 +1,4 @@
-// Last error, debug output, beeps and headless message boxes.
+// Debug output, beeps and headless message boxes.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -6,13 +6,6 @@
 #include <platform/embed.h>
 
 namespace {
-
-TEST(LastError, KeepsTheLastValueSet) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    SetLastError(0);
-    EXPECT_EQ(GetLastError(), 0u);
-}
 
 TEST(DebugOutput, GoesToStderrOnlyWhenAskedFor) {
     unsetenv("VO_DEBUG_OUTPUT");

@@ -5,8 +5,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <platform/files.h>
@@ -26,13 +24,8 @@ protected:
         path_ = (dir_ / "test.ini").string();
     }
 
-    void writeFile(const std::string &bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string readFile() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
+    void writeFile(const std::string &bytes) { testing_support::writeBytes(path_, bytes); }
+    std::string readFile() const { return testing_support::readBytes(path_); }
     std::string get(const char *section, const char *key, const char *def = "") {
         char buf[256];
         GetPrivateProfileStringA(section, key, def, buf, sizeof buf, path_.c_str());
@@ -88,19 +81,17 @@ TEST_F(IniTest, TruncationReturnsSizeMinusOneOrMinusTwoForLists) {
     EXPECT_EQ(n, 6u);
 }
 
-struct IntCase {
-    const char *text;
-    UINT expected;
-};
-
 TEST_F(IniTest, ProfileIntParsesLikeWindows) {
-    const IntCase cases[] = {
+    const struct {
+        const char *text;
+        UINT expected;
+    } cases[] = {
         {"12", 12},        {"  42", 42},   {"-7", static_cast<UINT>(-7)},
         {"12abc", 12},     {"0x10", 0},    {"abc", 0},
         {"+5", 0},         {"\"33\"", 33}, {"007", 7},
         {"4294967297", 1},
     };
-    for (const IntCase &c : cases) {
+    for (const auto &c : cases) {
         writeFile(std::string("[s]\nk=") + c.text + "\n");
         EXPECT_EQ(GetPrivateProfileIntA("s", "k", 99, path_.c_str()), c.expected) << c.text;
     }
@@ -133,16 +124,13 @@ TEST_F(IniTest, WritesChangeOnlyTheLinesTheyMust) {
     }
 }
 
-TEST_F(IniTest, WritingCreatesAMissingFileWithCrLf) {
-    ASSERT_TRUE(WritePrivateProfileStringA("Prof", "Mode", "2", path_.c_str()));
-    EXPECT_EQ(readFile(), "[Prof]\r\nMode=2\r\n");
-    EXPECT_EQ(GetPrivateProfileIntA("prof", "mode", 0, path_.c_str()), 2u);
-}
-
-TEST_F(IniTest, DeletingWhatIsMissingCreatesNoFile) {
+TEST_F(IniTest, WritingCreatesAMissingFileWithCrLfButDeletingDoesNot) {
     EXPECT_TRUE(WritePrivateProfileStringA("s", "k", nullptr, path_.c_str()));
     EXPECT_TRUE(WritePrivateProfileStringA("s", nullptr, nullptr, path_.c_str()));
     EXPECT_FALSE(fs::exists(path_));
+    ASSERT_TRUE(WritePrivateProfileStringA("Prof", "Mode", "2", path_.c_str()));
+    EXPECT_EQ(readFile(), "[Prof]\r\nMode=2\r\n");
+    EXPECT_EQ(GetPrivateProfileIntA("prof", "mode", 0, path_.c_str()), 2u);
 }
 
 // Inside a batch the file on disk stays as it was while reads see the
@@ -151,7 +139,7 @@ TEST_F(IniTest, DeletingWhatIsMissingCreatesNoFile) {
 TEST_F(IniTest, ABatchWritesTheFileOnceWithTheSameBytes) {
     const std::string start = "[Other]\r\nA=1\r\n[Prof]\r\nOld=x\r\n";
     const std::string direct = (dir_ / "direct.ini").string();
-    std::ofstream(direct, std::ios::binary) << start;
+    testing_support::writeBytes(direct, start);
     writeFile(start);
     auto writeAll = [](const char *file) {
         WritePrivateProfileStringA("Prof", "Mode", "2", file);
@@ -169,9 +157,7 @@ TEST_F(IniTest, ABatchWritesTheFileOnceWithTheSameBytes) {
         { plat::ProfileWriteBatch inner; }
         EXPECT_EQ(readFile(), start) << "an inner batch does not write";
     }
-    const std::string expected =
-        (std::stringstream() << std::ifstream(direct, std::ios::binary).rdbuf()).str();
-    EXPECT_EQ(readFile(), expected);
+    EXPECT_EQ(readFile(), testing_support::readBytes(direct));
     plat::ProfileWriteBatch batch;
     WritePrivateProfileStringA("Prof", "Mode", "3", path_.c_str());
     EXPECT_TRUE(WritePrivateProfileStringA(nullptr, nullptr, nullptr, nullptr));

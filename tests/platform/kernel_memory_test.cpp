@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(GlobalMemory, MoveableBlockIsAnOpaqueHandleReachedByLocking) {
+TEST(GlobalMemory, MoveableBlockIsAnOpaqueHandleAndFixedBlockItsOwnPointer) {
     HGLOBAL h = GlobalAlloc(GMEM_MOVEABLE, 16);
     char *p = static_cast<char *>(GlobalLock(h));
     ASSERT_NE(p, nullptr);
@@ -22,14 +22,11 @@ TEST(GlobalMemory, MoveableBlockIsAnOpaqueHandleReachedByLocking) {
     HGLOBAL empty = GlobalAlloc(GMEM_MOVEABLE, 0);  // a discarded block: nothing to lock
     EXPECT_EQ(GlobalLock(empty), nullptr);
     GlobalFree(empty);
-}
-
-TEST(GlobalMemory, FixedBlockIsItsOwnPointer) {
-    HGLOBAL h = GlobalAlloc(GPTR, 8);
-    EXPECT_EQ(GlobalLock(h), h);
-    EXPECT_EQ(GlobalSize(h), 8u);
-    EXPECT_TRUE(GlobalUnlock(h));
-    EXPECT_EQ(GlobalFree(h), nullptr);
+    HGLOBAL fixed = GlobalAlloc(GPTR, 8);  // a fixed block is its own pointer
+    EXPECT_EQ(GlobalLock(fixed), fixed);
+    EXPECT_EQ(GlobalSize(fixed), 8u);
+    EXPECT_TRUE(GlobalUnlock(fixed));
+    EXPECT_EQ(GlobalFree(fixed), nullptr);
 }
 
 TEST(GlobalMemory, ZeroInitClearsAndPlainAllocationDoesNot) {

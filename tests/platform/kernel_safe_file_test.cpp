@@ -10,10 +10,8 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <random>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -32,12 +30,9 @@ protected:
 
     std::string path(const std::string &name) const { return (dir_ / name).string(); }
     static void put(const std::string &file, const std::string &bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
+        testing_support::writeBytes(file, bytes);
     }
-    static std::string get(const std::string &file) {
-        std::ifstream in(file, std::ios::binary);
-        return (std::stringstream() << in.rdbuf()).str();
-    }
+    static std::string get(const std::string &file) { return testing_support::readBytes(file); }
     // The names in the folder, to see that no temporary file was left behind.
     size_t entries() const {
         return static_cast<size_t>(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));

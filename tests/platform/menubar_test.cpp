@@ -45,9 +45,7 @@ TEST_F(MenuBarTest, MenuShrinksTheClientArea) {
 // A changed menu shows once DrawMenuBar asks for the frame to be drawn again.
 TEST_F(MenuBarTest, DrawMenuBarRepaintsTheFrame) {
     HWND hwnd = makeWithMenu();
-    MessageLog log;
-    log.watch(hwnd);
-    log.keep(WM_NCPAINT);
+    MessageLog log({hwnd}, {WM_NCPAINT});
     ModifyMenuA(GetMenu(hwnd), 0, MF_BYPOSITION | MF_STRING, 9, "&Data");
     plat::pumpMessages();
     EXPECT_TRUE(log.entries().empty()) << "ModifyMenu alone draws nothing";
@@ -59,8 +57,7 @@ TEST_F(MenuBarTest, DrawMenuBarRepaintsTheFrame) {
 
 TEST_F(MenuBarTest, ChooseByCodeOpensThePopupsOnTheWay) {
     HWND hwnd = makeWithMenu();
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     EXPECT_TRUE(plat::chooseMenuItem(hwnd, 1306));
     plat::pumpMessages();
     HMENU report = GetSubMenu(GetMenu(hwnd), 1);
@@ -78,8 +75,7 @@ TEST_F(MenuBarTest, ChooseByCodeOpensThePopupsOnTheWay) {
 
 TEST_F(MenuBarTest, GreyedItemsAndUnknownIdsSendNoCommand) {
     HWND hwnd = makeWithMenu();
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     EXPECT_FALSE(plat::chooseMenuItem(hwnd, 1103));
     EXPECT_FALSE(plat::chooseMenuItem(hwnd, 4711));
     plat::pumpMessages();
@@ -97,10 +93,8 @@ TEST_F(MenuBarTest, OwnerCanGreyAnItemWhileItsPopupOpens) {
 
 TEST_F(MenuBarTest, MouseOpensThePopupAndChoosesTheItem) {
     HWND hwnd = makeWithMenu();
-    MessageLog log;
-    log.watch(hwnd);
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    MessageLog log({hwnd});
+    RECT r = windowRect(hwnd);
     // "File" is the first item of the bar, just under the caption.
     int barY = r.top + 4 + GetSystemMetrics(SM_CYCAPTION) + 8;
     pressAndRelease({r.left + 4 + 10, barY});

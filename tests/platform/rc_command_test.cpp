@@ -2,16 +2,14 @@
 // the generated source and the depfile.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "codegen.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
@@ -36,27 +34,13 @@ std::string dataDir() {
     return std::string(VO_TEST_DATA_DIR) + "/rc";
 }
 
-std::string readFile(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-class RcCommand : public ::testing::Test {
+class RcCommand : public testing_support::ScratchDirTest {
 protected:
-    void SetUp() override {
-        out_ = std::filesystem::temp_directory_path() /
-               ("vorc_test_" + std::to_string(::getpid()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(out_);
-    }
-    void TearDown() override { std::filesystem::remove_all(out_); }
-    std::filesystem::path out_;
+    RcCommand() : ScratchDirTest("vorc_test_") {}
 };
 
 TEST_F(RcCommand, BrokenScriptsFailWithFileLineAndReason) {
-    const std::string output = (out_ / "out.cpp").string();
+    const std::string output = (dir_ / "out.cpp").string();
     VorcRun keyword = runVorc(dataDir() + "/broken_keyword.rc -o " + output);
     EXPECT_EQ(keyword.status, 1);
     EXPECT_EQ(keyword.output, dataDir() + "/broken_keyword.rc:5: unknown keyword 'TRACKBAR' in a dialog\n");
@@ -69,31 +53,29 @@ TEST_F(RcCommand, BrokenScriptsFailWithFileLineAndReason) {
 TEST_F(RcCommand, WrongUsageExitsWithTwo) {
     EXPECT_EQ(runVorc("").status, 2);
     EXPECT_EQ(runVorc(dataDir() + "/module.rc").status, 2);  // no -o
-    EXPECT_EQ(runVorc(dataDir() + "/module.rc -o " + (out_ / "x.cpp").string() + " --bogus").status, 2);
+    EXPECT_EQ(runVorc(dataDir() + "/module.rc -o " + (dir_ / "x.cpp").string() + " --bogus").status, 2);
 }
 
 TEST_F(RcCommand, WritesSourceAndDepfileListingEveryInput) {
-    const std::string output = (out_ / "module_rc.cpp").string();
+    const std::string output = (dir_ / "module_rc.cpp").string();
     VorcRun run = runVorc(dataDir() + "/module.rc -o " + output + " --depfile " + output + ".d");
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.output, "");
-    EXPECT_NE(readFile(output).find("registerModule(instanceOf(&kResources), &kResources)"),
+    EXPECT_NE(testing_support::readBytes(output).find("registerModule(instanceOf(&kResources), &kResources)"),
               std::string::npos);
-    const std::string depfile = readFile(output + ".d");
+    const std::string depfile = testing_support::readBytes(output + ".d");
     EXPECT_EQ(depfile.rfind(output + ":", 0), 0u) << depfile;
     for (const char *input : {"module.rc", "module_ids.h", "app.ico", "png.ico", "pointer.cur"}) {
         EXPECT_NE(depfile.find(dataDir() + "/" + input), std::string::npos) << input;
     }
 }
 
-TEST(RcCodegen, StringLiteralsEscapeEverythingButPrintableAscii) {
+TEST(RcCodegen, StringLiteralsEscapeAllButPrintableAsciiAndDepfilesEscapeSpaces) {
     EXPECT_EQ(rc::cppStringLiteral("plain text"), "\"plain text\"");
     EXPECT_EQ(rc::cppStringLiteral("q\"b\\"), "\"q\\\"b\\\\\"");
     EXPECT_EQ(rc::cppStringLiteral("\t\xC2\xB5?1"), "\"\\011\\302\\265\\0771\"");
     EXPECT_EQ(rc::cppStringLiteral(std::string("a\0b", 3)), "std::string(\"a\\000b\", 3)");
-}
-
-TEST(RcCodegen, DepfileEscapesSpaces) {
+    // Make reads spaces in a depfile as separators.
     EXPECT_EQ(rc::generateDepfile("out dir/a.cpp", {"my dir/a.rc"}),
               "out\\ dir/a.cpp: \\\n  my\\ dir/a.rc\n");
 }

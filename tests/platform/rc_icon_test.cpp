@@ -118,56 +118,52 @@ bool maskRule(int x, int y) {
 const auto zero = [](int, int) { return 0u; };
 const auto none = [](int, int) { return false; };
 
-TEST(RcIconDepths, PalettedImagesUseTheirPaletteAndMask) {
-    for (int bits : {1, 4, 8}) {
-        const int colours = 1 << bits;
-        std::vector<uint32_t> palette;
-        for (int i = 0; i < colours; ++i) palette.push_back(0x010203u * static_cast<uint32_t>(i) + 0x100000u);
-        auto index = [&](int x, int y) { return static_cast<uint32_t>((x + 2 * y) % colours); };
-        const auto image = decodeOk(container(
-            1, {{32, 1, static_cast<uint16_t>(bits), bmpEntry(32, bits, palette, index, maskRule)}}));
-        ASSERT_EQ(image.width, 32);
-        ASSERT_EQ(image.height, 32);
-        for (int y = 0; y < 32; ++y) {
-            for (int x = 0; x < 32; ++x) {
-                const uint32_t expected = maskRule(x, y) ? 0 : 0xFF000000u | palette[index(x, y)];
-                ASSERT_EQ(at(image, x, y), expected) << bits << " bits at " << x << "," << y;
-            }
-        }
-    }
-}
-
-TEST(RcIconDepths, TwentyFourBitImagesAreOpaqueWhereUnmasked) {
-    auto colour = [](int x, int y) { return static_cast<uint32_t>((x << 16) | (y << 8) | (x ^ y)); };
-    const auto image = decodeOk(container(1, {{16, 1, 24, bmpEntry(16, 24, {}, colour, maskRule)}}));
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            ASSERT_EQ(at(image, x, y), maskRule(x, y) ? 0u : 0xFF000000u | colour(x, y)) << x << "," << y;
-        }
-    }
-}
-
-TEST(RcIconDepths, ThirtyTwoBitAlphaWinsOverTheMask) {
-    auto colour = [](int x, int y) {
-        return (static_cast<uint32_t>(x * 8) << 24) | static_cast<uint32_t>(y);
+// Each depth as a formula of (x, y): paletted images (1, 4, 8 bits) go
+// through their palette, 24-bit ones are opaque; masked pixels are
+// transparent. At 32 bits the alpha wins over the mask unless every alpha is
+// 0, and the mask may be left out.
+TEST(RcIconDepths, EachDepthDecodesToItsColoursAndMask) {
+    std::vector<uint32_t> palette;
+    for (uint32_t i = 0; i < 256; ++i) palette.push_back(0x010203u * i + 0x100000u);
+    using Rule = std::function<uint32_t(int, int)>;
+    auto paletted = [&](int colours) -> Rule {
+        return [=](int x, int y) { return uint32_t((x + 2 * y) % colours); };
     };
-    const auto image = decodeOk(container(1, {{32, 1, 32, bmpEntry(32, 32, {}, colour, maskRule)}}));
-    EXPECT_EQ(at(image, 0, 5), 0u);  // alpha 0 is transparent, whatever the colour
-    EXPECT_EQ(at(image, 3, 7), colour(3, 7));
-    EXPECT_EQ(at(image, 5, 0), colour(5, 0));  // masked, but the alpha decides
-}
-
-TEST(RcIconDepths, ThirtyTwoBitWithoutAlphaFallsBackToTheMask) {
-    auto colour = [](int x, int y) { return static_cast<uint32_t>(x + 256 * y); };
-    const auto image = decodeOk(container(1, {{8, 1, 32, bmpEntry(8, 32, {}, colour, maskRule)}}));
-    EXPECT_EQ(at(image, 0, 0), 0u);
-    EXPECT_EQ(at(image, 1, 1), 0xFF000000u | colour(1, 1));
-}
-
-TEST(RcIconDepths, ThirtyTwoBitMayLeaveTheMaskOut) {
-    auto colour = [](int, int) { return 0x80FF0000u; };
-    const auto image = decodeOk(container(1, {{8, 1, 32, bmpEntry(8, 32, {}, colour, maskRule, false)}}));
-    EXPECT_EQ(at(image, 7, 7), 0x80FF0000u);
+    auto opaqueUnlessMasked = [](Rule colour) -> Rule {
+        return [=](int x, int y) { return maskRule(x, y) ? 0u : 0xFF000000u | colour(x, y); };
+    };
+    struct Case {
+        int size, bits;
+        Rule colour, expected;
+        bool withMask = true;
+    };
+    const Rule rgb = [](int x, int y) { return static_cast<uint32_t>((x << 16) | (y << 8) | (x ^ y)); };
+    const Rule alpha = [](int x, int y) {
+        return static_cast<uint32_t>(x * 8) << 24 | static_cast<uint32_t>(y);
+    };
+    const Rule noAlpha = [](int x, int y) { return static_cast<uint32_t>(x + 256 * y); };
+    const Rule half = [](int, int) { return 0x80FF0000u; };
+    const Case cases[] = {
+        {32, 1, paletted(2), opaqueUnlessMasked([&](int x, int y) { return palette[(x + 2 * y) % 2]; })},
+        {32, 4, paletted(16), opaqueUnlessMasked([&](int x, int y) { return palette[(x + 2 * y) % 16]; })},
+        {32, 8, paletted(256), opaqueUnlessMasked([&](int x, int y) { return palette[(x + 2 * y) % 256]; })},
+        {16, 24, rgb, opaqueUnlessMasked(rgb)},
+        {32, 32, alpha, [&](int x, int y) { return x == 0 ? 0u : alpha(x, y); }},
+        {8, 32, noAlpha, opaqueUnlessMasked(noAlpha)},
+        {8, 32, half, half, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size << " pixels at " << c.bits << " bits");
+        const std::vector<uint32_t> colours =
+            c.bits <= 8 ? std::vector<uint32_t>(palette.begin(), palette.begin() + (1 << c.bits))
+                        : std::vector<uint32_t>{};
+        const auto image =
+            decodeOk(container(1, {{c.size, 1, static_cast<uint16_t>(c.bits),
+                                    bmpEntry(c.size, c.bits, colours, c.colour, maskRule, c.withMask)}}));
+        ASSERT_TRUE(image.width == c.size && image.height == c.size);
+        for (int y = 0; y < c.size; ++y)
+            for (int x = 0; x < c.size; ++x) ASSERT_EQ(at(image, x, y), c.expected(x, y)) << x << "," << y;
+    }
 }
 
 TEST(RcIconDepths, PngEntriesAreDecodedWithStraightAlpha) {

@@ -36,14 +36,18 @@ std::string firstError(const std::string &script, std::map<std::string, std::str
     return result.error ? result.error->format() : "no error";
 }
 
-// One control in a dialog, for the tests of control statements.
+// The one dialog of a script, and the one control of a dialog.
+plat::res::DialogTemplate onlyDialog(const std::string &script) {
+    ModuleResources r = compileOk(script);
+    if (r.dialogs.size() == 1) return r.dialogs[0].dialog;
+    ADD_FAILURE() << "not one dialog from: " << script;
+    return {};
+}
 plat::res::DialogControl onlyControl(const std::string &statement) {
-    ModuleResources r = compileOk("1 DIALOG 0, 0, 10, 10\nBEGIN\n" + statement + "\nEND\n");
-    if (r.dialogs.size() != 1 || r.dialogs[0].dialog.controls.size() != 1) {
-        ADD_FAILURE() << "no control from: " << statement;
-        return {};
-    }
-    return r.dialogs[0].dialog.controls[0];
+    plat::res::DialogTemplate d = onlyDialog("1 DIALOG 0, 0, 10, 10\nBEGIN\n" + statement + "\nEND\n");
+    if (d.controls.size() == 1) return d.controls[0];
+    ADD_FAILURE() << "no control from: " << statement;
+    return {};
 }
 
 TEST(RcControls, EachStatementGetsItsClassAndStyle) {
@@ -87,67 +91,56 @@ TEST(RcControls, EachStatementGetsItsClassAndStyle) {
     }
 }
 
-TEST(RcControls, ExtendedStyleFollowsTheStyle) {
-    const plat::res::DialogControl control =
+// A trailing extended style follows the style; an ICON control names its icon
+// by id or upper-cased name and may leave the size out.
+TEST(RcControls, ExtendedStyleAndIconNames) {
+    const plat::res::DialogControl edit =
         onlyControl("EDITTEXT 5, 1, 2, 3, 4, ES_READONLY, WS_EX_CLIENTEDGE | WS_EX_STATICEDGE");
-    EXPECT_EQ(control.style & ES_READONLY, static_cast<DWORD>(ES_READONLY));
-    EXPECT_EQ(control.exStyle, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
-}
-
-TEST(RcControls, IconControlNamesItsIconAndMayOmitTheSize) {
+    EXPECT_EQ(edit.style & ES_READONLY, static_cast<DWORD>(ES_READONLY));
+    EXPECT_EQ(edit.exStyle, static_cast<DWORD>(WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
     const plat::res::DialogControl byId = onlyControl("ICON 7, 5, 1, 2");
     EXPECT_EQ(byId.text, "#7");
     EXPECT_EQ(byId.cx, 0);
     EXPECT_EQ(onlyControl("ICON appIcon, 5, 1, 2").text, "APPICON");
 }
 
-TEST(RcDialogs, WithoutStyleTheDefaultIsPopupBorderSysmenu) {
-    ModuleResources r = compileOk("1 DIALOG 1, 2, 3, 4\nBEGIN\nEND\n");
-    ASSERT_EQ(r.dialogs.size(), 1u);
-    EXPECT_EQ(r.dialogs[0].dialog.style, static_cast<DWORD>(WS_POPUP | WS_BORDER | WS_SYSMENU));
-    EXPECT_EQ(r.dialogs[0].dialog.cy, 4);
-}
-
-TEST(RcDialogs, CaptionAddsCaptionStyleAndFontAddsSetFont) {
-    ModuleResources r = compileOk(
+// Without STYLE a dialog is a bordered popup with a system menu; CAPTION adds
+// WS_CAPTION and FONT adds DS_SETFONT; EXSTYLE, MENU and CLASS fill their
+// fields; braces work as BEGIN and END.
+TEST(RcDialogs, OptionalStatementsFillTheTemplate) {
+    const plat::res::DialogTemplate plain = onlyDialog("1 DIALOG 1, 2, 3, 4\nBEGIN\nEND\n");
+    EXPECT_EQ(plain.style, static_cast<DWORD>(WS_POPUP | WS_BORDER | WS_SYSMENU));
+    EXPECT_EQ(plain.cy, 4);
+    const plat::res::DialogTemplate d = onlyDialog(
         "1 DIALOGEX 0, 0, 9, 9\nSTYLE WS_POPUP\nCAPTION \"Hi\"\nFONT 10, \"Arial\", 700, 1, 0\nBEGIN\nEND\n");
-    const plat::res::DialogTemplate &d = r.dialogs.at(0).dialog;
     EXPECT_EQ(d.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_SETFONT));
     EXPECT_EQ(d.caption, "Hi");
     EXPECT_EQ(d.pointSize, 10);
     EXPECT_EQ(d.fontName, "Arial");
-}
-
-TEST(RcDialogs, MenuClassAndExstyleStatements) {
-    ModuleResources r = compileOk(
+    const plat::res::DialogTemplate m = onlyDialog(
         "1 DIALOG 0, 0, 9, 9\nEXSTYLE WS_EX_TOPMOST\nMENU mainMenu\nCLASS \"MyClass\"\nBEGIN\nEND\n");
-    const plat::res::DialogTemplate &d = r.dialogs.at(0).dialog;
-    EXPECT_EQ(d.exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
-    ASSERT_TRUE(d.hasMenu);
-    EXPECT_FALSE(d.menu.isId);
-    EXPECT_EQ(d.menu.name, "MAINMENU");
-    EXPECT_EQ(d.className, "MyClass");
+    EXPECT_EQ(m.exStyle, static_cast<DWORD>(WS_EX_TOPMOST));
+    ASSERT_TRUE(m.hasMenu);
+    EXPECT_FALSE(m.menu.isId);
+    EXPECT_EQ(m.menu.name, "MAINMENU");
+    EXPECT_EQ(m.className, "MyClass");
+    EXPECT_EQ(onlyDialog("1 DIALOG 0, 0, 9, 9 { LTEXT \"a\", 1, 0, 0, 1, 1 }").controls.size(), 1u);
 }
 
-TEST(RcDialogs, BracesWorkAsBeginEnd) {
-    ModuleResources r = compileOk("1 DIALOG 0, 0, 9, 9 { LTEXT \"a\", 1, 0, 0, 1, 1 }");
-    EXPECT_EQ(r.dialogs.at(0).dialog.controls.size(), 1u);
-}
-
-TEST(RcExpressions, ArithmeticAndBitOperatorsWithCPrecedence) {
-    ModuleResources r = compileOk("1 DIALOG 2 + 3 * 4, (2 + 3) * 4, 0x10 | 1, 100 - 1 - 2\nBEGIN\nEND\n");
-    const plat::res::DialogTemplate &d = r.dialogs.at(0).dialog;
-    EXPECT_EQ(d.x, 14);
-    EXPECT_EQ(d.y, 20);
-    EXPECT_EQ(d.cx, 17);
-    EXPECT_EQ(d.cy, 97);
-}
-
-TEST(RcExpressions, NegativeCoordinatesAndLongSuffixes) {
-    ModuleResources r = compileOk("1 DIALOG -5, -(2), 10L, 0x20UL\nBEGIN\nEND\n");
-    EXPECT_EQ(r.dialogs.at(0).dialog.x, -5);
-    EXPECT_EQ(r.dialogs.at(0).dialog.y, -2);
-    EXPECT_EQ(r.dialogs.at(0).dialog.cy, 32);
+TEST(RcExpressions, ArithmeticWithCPrecedenceSignsAndLongSuffixes) {
+    const struct {
+        const char *coordinates;
+        int x, y, cx, cy;
+    } cases[] = {
+        {"2 + 3 * 4, (2 + 3) * 4, 0x10 | 1, 100 - 1 - 2", 14, 20, 17, 97},
+        {"-5, -(2), 10L, 0x20UL", -5, -2, 10, 32},
+    };
+    for (const auto &c : cases) {
+        const plat::res::DialogTemplate d =
+            onlyDialog(std::string("1 DIALOG ") + c.coordinates + "\nBEGIN\nEND\n");
+        EXPECT_TRUE(d.x == c.x && d.y == c.y && d.cx == c.cx && d.cy == c.cy)
+            << c.coordinates << ": " << d.x << ", " << d.y << ", " << d.cx << ", " << d.cy;
+    }
 }
 
 TEST(RcExpressions, MacrosFromHeadersAndScriptAreExpanded) {
@@ -191,17 +184,13 @@ TEST(RcPreprocessor, ConditionalBlocksChooseTheRightBranch) {
     EXPECT_EQ(r.strings[2].text, "undef");
 }
 
-TEST(RcPreprocessor, SystemHeadersAreOptionalOthersAreNot) {
+TEST(RcPreprocessor, SystemHeadersAreOptionalAndDependenciesListEveryFileRead) {
     EXPECT_EQ(firstError("#include <windows.h>\n#include \"afxres.h\"\n"), "no error");
-    EXPECT_EQ(firstError("\n#include \"missing.h\"\n"), "main.rc:2: cannot open include file 'missing.h'");
-}
-
-TEST(RcPreprocessor, DependenciesListEveryFileRead) {
     rc::CompileResult result = compile("#include \"a.h\"\n", {{"a.h", "#include \"b.h\"\n"}, {"b.h", ""}});
     EXPECT_EQ(result.dependencies, (std::vector<std::string>{"main.rc", "a.h", "b.h"}));
 }
 
-TEST(RcStrings, EscapesDoubledQuotesAndJoinedLiterals) {
+TEST(RcStrings, EscapesDoubledQuotesJoinedLiteralsAndUtf8) {
     ModuleResources r = compileOk(
         "STRINGTABLE\nBEGIN\n 9, \"a\\tb\\nc\\\\d\\\"e\"\n 8 \"say \"\"hi\"\"\"\n 7 \"one\" \" two\"\n"
         " 6 L\"\\x41\\101\"\nEND\n");
@@ -210,11 +199,8 @@ TEST(RcStrings, EscapesDoubledQuotesAndJoinedLiterals) {
     EXPECT_EQ(r.strings[1].text, "one two");
     EXPECT_EQ(r.strings[2].text, "say \"hi\"");
     EXPECT_EQ(r.strings[3].text, "a\tb\nc\\d\"e");
-}
-
-TEST(RcStrings, Utf8PassesThroughUnchanged) {
-    ModuleResources r = compileOk("\xEF\xBB\xBFSTRINGTABLE { 1 \"5 \xC2\xB5m\" }\n");
-    EXPECT_EQ(r.strings.at(0).text, "5 \xC2\xB5m");
+    // UTF-8 passes through unchanged, after a byte-order mark.
+    EXPECT_EQ(compileOk("\xEF\xBB\xBFSTRINGTABLE { 1 \"5 \xC2\xB5m\" }\n").strings.at(0).text, "5 \xC2\xB5m");
 }
 
 TEST(RcMenus, NestedPopupsSeparatorsAndOptions) {
@@ -234,20 +220,24 @@ TEST(RcMenus, NestedPopupsSeparatorsAndOptions) {
     EXPECT_EQ(items[1].flags, 0x4000u);
 }
 
-TEST(RcErrors, MissingOrBrokenIconFiles) {
-    EXPECT_EQ(firstError("\n1 ICON \"nothere.ico\"\n"), "main.rc:2: cannot open icon file 'nothere.ico'");
-    EXPECT_EQ(firstError("1 CURSOR \"bad.cur\"\n", {{"bad.cur", "not a cursor"}}),
-              "main.rc:1: bad cursor file 'bad.cur': not an icon or cursor file");
-}
-
-TEST(RcErrors, ErrorsInIncludedFilesNameThatFile) {
-    EXPECT_EQ(firstError("#include \"more.rc\"\n", {{"more.rc", "STRINGTABLE\nBEGIN\n 1 \"a\" \"b\n"}}),
-              "more.rc:3: unterminated string");
-    EXPECT_EQ(firstError("#include \"ids.h\"\n", {{"ids.h", "\n#ifdef X\n"}}), "ids.h:2: #if without #endif");
-}
-
+// The first error with its file and line, the file being the one included
+// when the error lies there.
 TEST(RcErrors, FirstErrorOfEachKindWithItsLine) {
-    const std::pair<std::string, const char *> cases[] = {
+    struct Case {
+        std::string script;
+        const char *error;
+        std::map<std::string, std::string> files = {};
+    };
+    const Case cases[] = {
+        {"\n#include \"missing.h\"\n", "main.rc:2: cannot open include file 'missing.h'"},
+        {"\n1 ICON \"nothere.ico\"\n", "main.rc:2: cannot open icon file 'nothere.ico'"},
+        {"1 CURSOR \"bad.cur\"\n",
+         "main.rc:1: bad cursor file 'bad.cur': not an icon or cursor file",
+         {{"bad.cur", "not a cursor"}}},
+        {"#include \"more.rc\"\n",
+         "more.rc:3: unterminated string",
+         {{"more.rc", "STRINGTABLE\nBEGIN\n 1 \"a\" \"b\n"}}},
+        {"#include \"ids.h\"\n", "ids.h:2: #if without #endif", {{"ids.h", "\n#ifdef X\n"}}},
         {"1 DIALOG 0, 0, 1, 1\nBEGIN\n  LTEXT \"a\", 1, 0, 0, 1, 1\n  SLIDER 2, 0, 0, 1, 1\nEND\n",
          "main.rc:4: unknown keyword 'SLIDER' in a dialog"},
         {"\n\nX BANANA\n", "main.rc:3: unknown keyword 'BANANA'"},
@@ -286,7 +276,7 @@ TEST(RcErrors, FirstErrorOfEachKindWithItsLine) {
          "1",
          "main.rc:1: UTF-16 text is not supported; save the file as UTF-8"},
     };
-    for (const auto &[script, error] : cases) EXPECT_EQ(firstError(script), error) << script;
+    for (const Case &c : cases) EXPECT_EQ(firstError(c.script, c.files), c.error) << c.script;
 }
 
 }  // namespace

@@ -4,21 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "compiler.h"
 #include "icon_file.h"
+#include "support/scratch_dir.h"
 
 namespace {
 
 std::string readData(const std::string &name) {
-    std::ifstream in(std::string(VO_TEST_DATA_DIR) + "/rc/" + name, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return testing_support::readBytes(std::string(VO_TEST_DATA_DIR) + "/rc/" + name);
 }
 
 // The files of module.rc, served from memory so that the script can be changed.

@@ -24,44 +24,29 @@ const ImageData &cursorImage(LPCSTR id) {
     return image ? *image : empty;
 }
 
-TEST(SystemCursors, EveryIdGivesOneSharedHandle) {
+// Each id gives one shared handle of its own and a 32-pixel picture, each
+// pixel opaque or transparent, whose hotspot lies on the shape (but for the
+// hollow cursors); other ids and names give null.
+TEST(SystemCursors, EveryIdGivesOneSharedHandleWithA32PixelImage) {
     std::set<HCURSOR> handles;
     for (int id : kCursorIds) {
+        SCOPED_TRACE(id);
         HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(id));
-        ASSERT_NE(cursor, nullptr) << id;
-        EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(id)), cursor) << id;
+        ASSERT_NE(cursor, nullptr);
+        EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(id)), cursor);
         EXPECT_EQ(plat::systemCursorId(cursor), id);
         handles.insert(cursor);
+        const ImageData &image = cursorImage(MAKEINTRESOURCEA(id));
+        ASSERT_TRUE(image.width == 32 && image.height == 32 && image.argb.size() == 32u * 32u);
+        ASSERT_TRUE(image.hotX >= 0 && image.hotX < 32 && image.hotY >= 0 && image.hotY < 32);
+        const bool hollow = id == 32641 || id == 32648 || id == 32514;
+        EXPECT_TRUE(hollow || pixel(image, image.hotX, image.hotY) >> 24 == 0xFF);
+        for (uint32_t p : image.argb) ASSERT_TRUE(p == 0 || p >> 24 == 0xFF);
     }
     EXPECT_EQ(handles.size(), std::size(kCursorIds));
-}
-
-TEST(SystemCursors, UnknownIdsAndNamesGiveNull) {
-    for (int id : {0, 1, 32511, 32517, 32639, 32647, 32651}) {
+    for (int id : {0, 1, 32511, 32517, 32639, 32647, 32651})
         EXPECT_EQ(LoadCursorA(nullptr, MAKEINTRESOURCEA(id)), nullptr) << id;
-    }
     EXPECT_EQ(LoadCursorA(nullptr, "ARROW"), nullptr);
-}
-
-TEST(SystemCursors, ImagesAre32PixelsWithTheHotspotOnTheShape) {
-    for (int id : kCursorIds) {
-        const ImageData &image = cursorImage(MAKEINTRESOURCEA(id));
-        ASSERT_EQ(image.width, 32) << id;
-        ASSERT_EQ(image.height, 32) << id;
-        ASSERT_EQ(image.argb.size(), 32u * 32u);
-        ASSERT_GE(image.hotX, 0);
-        ASSERT_LT(image.hotX, 32);
-        ASSERT_GE(image.hotY, 0);
-        ASSERT_LT(image.hotY, 32);
-        // Every cursor but the hollow ones points with an opaque pixel.
-        if (id != 32641 && id != 32648 && id != 32514) {
-            EXPECT_EQ(pixel(image, image.hotX, image.hotY) >> 24, 0xFFu) << id;
-        }
-        for (uint32_t p : image.argb) {
-            const uint32_t alpha = p >> 24;
-            ASSERT_TRUE(p == 0 || alpha == 0xFF) << id;  // transparent or opaque, nothing between
-        }
-    }
 }
 
 TEST(SystemCursors, ArrowPointsFromTheTopLeftCorner) {
@@ -73,37 +58,29 @@ TEST(SystemCursors, ArrowPointsFromTheTopLeftCorner) {
     EXPECT_EQ(pixel(arrow, 10, 1), 0u);
 }
 
-TEST(SystemCursors, SizingArrowsArePairsOfMirrorImages) {
-    const ImageData &we = cursorImage(IDC_SIZEWE);
-    const ImageData &ns = cursorImage(IDC_SIZENS);
-    const ImageData &nwse = cursorImage(IDC_SIZENWSE);
-    const ImageData &nesw = cursorImage(IDC_SIZENESW);
+// The sizing arrows are pairs of mirror images, and the four-way arrow is
+// both double arrows (IDC_SIZE being its old name).
+TEST(SystemCursors, SizingArrowsArePairsOfMirrorImagesAndSizeAllIsBoth) {
+    const ImageData &we = cursorImage(IDC_SIZEWE), &ns = cursorImage(IDC_SIZENS);
+    const ImageData &nwse = cursorImage(IDC_SIZENWSE), &nesw = cursorImage(IDC_SIZENESW);
+    const ImageData &all = cursorImage(IDC_SIZEALL);
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
             ASSERT_EQ(pixel(we, x, y), pixel(ns, y, x)) << x << "," << y;
             ASSERT_EQ(pixel(nwse, x, y), pixel(nesw, 31 - x, y)) << x << "," << y;
+            ASSERT_EQ(pixel(all, x, y) != 0, pixel(we, x, y) != 0 || pixel(ns, x, y) != 0) << x << "," << y;
         }
     }
+    EXPECT_EQ(cursorImage(IDC_SIZE).argb, all.argb);
     // The diagonal arrow runs along its own diagonal.
     EXPECT_EQ(pixel(nwse, nwse.hotX, nwse.hotY), 0xFFFFFFFFu);
     EXPECT_EQ(pixel(nwse, nwse.hotX + 3, nwse.hotY + 3), 0xFFFFFFFFu);
     EXPECT_EQ(pixel(nwse, nwse.hotX + 3, nwse.hotY - 3), 0u);
 }
 
-TEST(SystemCursors, SizeAllIsBothDoubleArrows) {
-    const ImageData &all = cursorImage(IDC_SIZEALL);
-    const ImageData &we = cursorImage(IDC_SIZEWE);
-    const ImageData &ns = cursorImage(IDC_SIZENS);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const bool covered = pixel(we, x, y) != 0 || pixel(ns, x, y) != 0;
-            ASSERT_EQ(pixel(all, x, y) != 0, covered) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(cursorImage(IDC_SIZE).argb, all.argb);  // the old name of the same cursor
-}
-
-TEST(SystemIcons, EveryIdGivesA32PixelImageApartFromTheCursors) {
+// Icons are shared 32-pixel pictures, solid in the middle, distinct from the
+// cursors of the same ids and from one another.
+TEST(SystemIcons, EveryIdGivesADistinct32PixelImage) {
     for (int id : kIconIds) {
         HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(id));
         ASSERT_NE(icon, nullptr) << id;
@@ -112,14 +89,10 @@ TEST(SystemIcons, EveryIdGivesA32PixelImageApartFromTheCursors) {
         EXPECT_EQ(plat::systemCursorId(icon), 0);
         const ImageData *image = plat::iconImage(icon);
         ASSERT_NE(image, nullptr);
-        EXPECT_EQ(image->width, 32);
-        EXPECT_EQ(image->hotX, 16);
-        EXPECT_NE(pixel(*image, 16, 16), 0u) << id;  // every icon is solid in the middle
+        EXPECT_TRUE(image->width == 32 && image->hotX == 16);
+        EXPECT_NE(pixel(*image, 16, 16), 0u) << id;
     }
     EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCEA(32518)), nullptr);
-}
-
-TEST(SystemIcons, DistinctPicturesForDistinctIds) {
     const ImageData *error = plat::iconImage(LoadIconA(nullptr, IDI_HAND));
     const ImageData *warning = plat::iconImage(LoadIconA(nullptr, IDI_EXCLAMATION));
     const ImageData *question = plat::iconImage(LoadIconA(nullptr, IDI_QUESTION));
@@ -130,21 +103,16 @@ TEST(SystemIcons, DistinctPicturesForDistinctIds) {
     EXPECT_EQ(pixel(*warning, 16, 26) & 0x00FFFFFF, 0xFFD800u);  // yellow triangle
 }
 
-TEST(CurrentCursor, SetCursorReturnsThePreviousOne) {
+TEST(CurrentCursor, SetCursorReturnsThePreviousOneAndRefusesInvalidHandles) {
     HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
     HCURSOR cross = LoadCursorA(nullptr, IDC_CROSS);
     SetCursor(arrow);
     EXPECT_EQ(SetCursor(cross), arrow);
     EXPECT_EQ(GetCursor(), cross);
     EXPECT_EQ(plat::currentCursor(), cross);
-    EXPECT_EQ(SetCursor(nullptr), cross);  // no cursor at all
+    EXPECT_EQ(SetCursor(nullptr), cross);
     EXPECT_EQ(GetCursor(), nullptr);
     EXPECT_EQ(SetCursor(arrow), nullptr);
-}
-
-TEST(CurrentCursor, InvalidHandlesFailAndChangeNothing) {
-    HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
-    SetCursor(arrow);
     EXPECT_EQ(SetCursor(reinterpret_cast<HCURSOR>(0x1234)), nullptr);
     EXPECT_EQ(GetCursor(), arrow);
     EXPECT_EQ(plat::iconImage(reinterpret_cast<HICON>(0x1234)), nullptr);

@@ -25,15 +25,14 @@ uint32_t pixel(const ImageData &image, int x, int y) {
     return image.argb.at(static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x));
 }
 
-TEST(ResourceInstances, MainInstanceIsTheExecutableThatHoldsTheTables) {
+// The main instance is the executable holding the tables; modules are found
+// by file name as Windows names them, the platform library having no script.
+TEST(ResourceInstances, InstancesAndModulesAreFoundAsWindowsNamesThem) {
     EXPECT_NE(self(), nullptr);
     EXPECT_EQ(self(), plat::res::mainInstance());
     EXPECT_EQ(self(), plat::res::instanceOf(&kAnchorInThisExecutable));
     EXPECT_EQ(plat::res::findModule(nullptr), plat::res::findModule(self()));
     EXPECT_NE(plat::res::findModule(self()), nullptr);
-}
-
-TEST(ResourceInstances, ModulesAreFoundByFileNameAsWindowsNamesThem) {
     const HINSTANCE platform = plat::res::instanceOf(reinterpret_cast<const void *>(&LoadStringA));
     ASSERT_NE(platform, nullptr);
     EXPECT_NE(platform, self());
@@ -41,7 +40,7 @@ TEST(ResourceInstances, ModulesAreFoundByFileNameAsWindowsNamesThem) {
     EXPECT_EQ(GetModuleHandleA("VOPLATFORM.DLL"), platform);
     EXPECT_EQ(GetModuleHandleA("resource_test"), self());
     EXPECT_EQ(GetModuleHandleA("no_such_module"), nullptr);
-    EXPECT_EQ(plat::res::findModule(platform), nullptr);  // the platform itself has no script
+    EXPECT_EQ(plat::res::findModule(platform), nullptr);
 }
 
 TEST(ResourceInstances, ResNameFromArgumentsAsLoadFunctionsReceiveThem) {
@@ -56,40 +55,38 @@ TEST(ResourceInstances, ResNameFromArgumentsAsLoadFunctionsReceiveThem) {
     EXPECT_FALSE(plat::res::ResName::fromArg("#40x").isId);
 }
 
-TEST(ResourceStrings, LoadStringCopiesWholeStrings) {
-    char buffer[64];
-    EXPECT_EQ(LoadStringA(self(), IDS_TITLE, buffer, sizeof buffer), 12);
-    EXPECT_STREQ(buffer, "Line profile");
-    EXPECT_EQ(LoadStringA(nullptr, IDS_ESCAPES, buffer, sizeof buffer),
-              static_cast<int>(std::strlen("tab\there\nline \"quoted\" back\\slash \"q\"")));
-    EXPECT_STREQ(buffer, "tab\there\nline \"quoted\" back\\slash \"q\"");
-    EXPECT_EQ(LoadStringA(nullptr, IDS_UTF8, buffer, sizeof buffer), 5);
-    EXPECT_STREQ(buffer, "5 \xC2\xB5m");
-    EXPECT_EQ(LoadStringA(nullptr, IDS_LAST, buffer, sizeof buffer), 4);
-}
-
-TEST(ResourceStrings, LoadStringTruncatesToTheBufferLessOne) {
+// LoadStringA copies the whole string, or as much as the buffer holds less
+// one, never writing past the buffer; a missing string (or one of another
+// module) gives 0 and an empty buffer.
+TEST(ResourceStrings, LoadStringCopiesTruncatesOrEmptiesTheBuffer) {
+    struct Case {
+        HINSTANCE instance;
+        UINT id;
+        int size;
+        const char *text;
+    };
+    const Case cases[] = {
+        {self(), IDS_TITLE, 64, "Line profile"},
+        {nullptr, IDS_ESCAPES, 64, "tab\there\nline \"quoted\" back\\slash \"q\""},
+        {nullptr, IDS_UTF8, 64, "5 \xC2\xB5m"},
+        {nullptr, IDS_LONG, 5, "0123"},
+        {nullptr, IDS_LONG, 1, ""},
+        {nullptr, 999, 8, ""},
+        {GetModuleHandleA("libvoplatform.so"), IDS_TITLE, 8, ""},
+        {nullptr, 0x10000 + IDS_TITLE, 8, ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.id << " into " << c.size);
+        char buffer[72];
+        std::memset(buffer, 'x', sizeof buffer);
+        EXPECT_EQ(LoadStringA(c.instance, c.id, buffer, c.size), static_cast<int>(std::strlen(c.text)));
+        EXPECT_STREQ(buffer, c.text);
+        EXPECT_EQ(buffer[c.size], 'x');
+    }
     char buffer[8];
-    std::memset(buffer, 'x', sizeof buffer);
-    EXPECT_EQ(LoadStringA(nullptr, IDS_LONG, buffer, 5), 4);
-    EXPECT_STREQ(buffer, "0123");
-    EXPECT_EQ(buffer[5], 'x');  // nothing written past the buffer given
-    EXPECT_EQ(LoadStringA(nullptr, IDS_LONG, buffer, 1), 0);
-    EXPECT_STREQ(buffer, "");
-}
-
-TEST(ResourceStrings, MissingStringsGiveZeroAndAnEmptyBuffer) {
-    char buffer[8] = "junk";
-    EXPECT_EQ(LoadStringA(nullptr, 999, buffer, sizeof buffer), 0);
-    EXPECT_STREQ(buffer, "");
-    std::strcpy(buffer, "junk");
-    EXPECT_EQ(LoadStringA(GetModuleHandleA("libvoplatform.so"), IDS_TITLE, buffer, sizeof buffer), 0);
-    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(LoadStringA(nullptr, IDS_LAST, buffer, sizeof buffer), 4);
     EXPECT_EQ(LoadStringA(nullptr, IDS_TITLE, nullptr, 10), 0);
-    EXPECT_EQ(LoadStringA(nullptr, 0x10000 + IDS_TITLE, buffer, sizeof buffer), 0);
-}
-
-TEST(ResourceStrings, ZeroLengthBufferReceivesAReadOnlyPointer) {
+    // A zero-length buffer receives a read-only pointer to the string instead.
     const char *text = nullptr;
     EXPECT_EQ(LoadStringA(nullptr, IDS_LONG, reinterpret_cast<LPSTR>(&text), 0), 20);
     ASSERT_NE(text, nullptr);
@@ -166,36 +163,26 @@ TEST(ResourceMenus, LoadMenuBuildsNestedPopupsFromTheTemplate) {
     EXPECT_EQ(LoadMenuA(reinterpret_cast<HINSTANCE>(0x1000), MAKEINTRESOURCEA(IDM_MAIN)), nullptr);
 }
 
-TEST(ResourceImages, FourBitIconUsesThe32PixelEntryWithItsMask) {
+// The icons as make_images.py drew them: the 4-bit one's 32-pixel entry,
+// index (x / 4 + y / 4) % 16 of colour (i * 16, 255 - i * 16, i * 8), masked
+// where x + y < 4; the PNG one (x * 8, y * 8, 100) with straight alpha x * 8.
+TEST(ResourceImages, IconsKeepTheirPixelsMaskAndAlpha) {
     HICON icon = LoadIconA(self(), MAKEINTRESOURCEA(IDI_APP));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(LoadIconA(self(), MAKEINTRESOURCEA(IDI_APP)), icon);  // shared
-    const ImageData *image = plat::iconImage(icon);
-    ASSERT_NE(image, nullptr);
-    ASSERT_EQ(image->width, 32);
-    ASSERT_EQ(image->height, 32);
+    const ImageData *image = plat::iconImage(icon), *png = plat::iconImage(LoadIconA(self(), "pngicon"));
+    ASSERT_TRUE(image && png);
+    ASSERT_TRUE(image->width == 32 && image->height == 32 && png->width == 32 && png->height == 32);
     EXPECT_EQ(image->hotX, 16);
-    // make_images.py: index (x / 4 + y / 4) % 16, colour (i * 16, 255 - i * 16, i * 8), masked if x + y < 4.
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
-            const uint32_t i = static_cast<uint32_t>((x / 4 + y / 4) % 16);
-            const uint32_t expected =
+            const uint32_t i = static_cast<uint32_t>((x / 4 + y / 4) % 16), a = static_cast<uint32_t>(x * 8);
+            const uint32_t indexed =
                 x + y < 4 ? 0 : 0xFF000000u | (i * 16) << 16 | (255 - i * 16) << 8 | i * 8;
-            ASSERT_EQ(pixel(*image, x, y), expected) << x << "," << y;
-        }
-    }
-}
-
-TEST(ResourceImages, PngIconKeepsStraightAlpha) {
-    const ImageData *image = plat::iconImage(LoadIconA(self(), "pngicon"));
-    ASSERT_NE(image, nullptr);
-    // make_images.py: (x * 8, y * 8, 100) with alpha x * 8.
-    for (int y = 0; y < 32; y += 3) {
-        for (int x = 0; x < 32; x += 5) {
-            const uint32_t a = static_cast<uint32_t>(x * 8);
-            const uint32_t expected =
+            const uint32_t straight =
                 a == 0 ? 0 : a << 24 | a << 16 | static_cast<uint32_t>(y * 8) << 8 | 100;
-            ASSERT_EQ(pixel(*image, x, y), expected) << x << "," << y;
+            ASSERT_EQ(pixel(*image, x, y), indexed) << x << "," << y;
+            ASSERT_EQ(pixel(*png, x, y), straight) << x << "," << y;
         }
     }
 }

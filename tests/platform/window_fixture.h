@@ -25,6 +25,12 @@ HWND makeChild(HWND parent, DWORD style, int x, int y, int cx, int cy, int id,
 
 // The left button pressed at a screen point, moved along `path`, released at its end.
 void pressAndRelease(POINT from, std::initializer_list<POINT> path = {});
+// The window's rectangle on the screen.
+inline RECT windowRect(HWND hwnd) {
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
 // The logged messages of one kind, in order.
 std::vector<plat::SpyMessage> messagesOf(const MessageLog &log, UINT message);
 

@@ -18,10 +18,7 @@ TEST_F(InputTest, ClickActivatesWithClickActiveBeforeTheButtonMessage) {
     HWND a = makeTopLevel(kFrame, 10, 10, 300, 200);
     HWND b = makeTopLevel(kFrame, 400, 10, 300, 200);
     SetActiveWindow(a);
-    MessageLog log;
-    log.watch(a);
-    log.watch(b);
-    log.keep(WM_SETCURSOR);
+    MessageLog log({a, b}, {WM_SETCURSOR});
     plat::inputMouseMove(550, 100);
     log.clear();
     plat::inputMouseDown(plat::MouseButton::Left);
@@ -75,10 +72,7 @@ TEST_F(InputTest, CaptureGetsMovesOutsideAndClipKeepsThePointerIn) {
     HWND a = makeTopLevel(kFrame, 10, 10, 300, 200);
     HWND b = makeTopLevel(kFrame, 400, 10, 300, 200);
     SetActiveWindow(a);
-    MessageLog log;
-    log.watch(a);
-    log.watch(b);
-    log.keep(WM_MOUSEMOVE);
+    MessageLog log({a, b}, {WM_MOUSEMOVE});
     SetCapture(a);
     plat::inputMouseMove(500, 100);
     ASSERT_EQ(log.entries().size(), 1u);
@@ -110,9 +104,7 @@ TEST_F(InputTest, CaptureGetsMovesOutsideAndClipKeepsThePointerIn) {
 TEST_F(InputTest, DoubleClickNeedsTheClassStyle) {
     HWND withStyle = makeTopLevel(kFrame, 10, 10, 300, 200, "TestWindow");
     HWND without = makeTopLevel(kFrame, 400, 10, 300, 200, "TestPlain");
-    MessageLog log;
-    log.watch(withStyle);
-    log.watch(without);
+    MessageLog log({withStyle, without});
     for (int x : {100, 500}) {
         plat::inputMouseMove(x, 100);
         plat::inputDoubleClick(plat::MouseButton::Left);
@@ -130,10 +122,7 @@ TEST_F(InputTest, TransparentAndDisabledChildrenPassClicksToTheParent) {
         if (h == glass && m == WM_NCHITTEST) return HTTRANSPARENT;
         return std::nullopt;
     });
-    MessageLog log;
-    log.watch(top);
-    log.watch(glass);
-    log.watch(off);
+    MessageLog log({top, glass, off});
     for (POINT p : {POINT{50, 50}, POINT{200, 50}}) {
         ClientToScreen(top, &p);
         pressAndRelease(p);
@@ -145,8 +134,7 @@ TEST_F(InputTest, TransparentAndDisabledChildrenPassClicksToTheParent) {
 TEST_F(InputTest, DisabledTopLevelBeepsAndGetsNothing) {
     HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
     EnableWindow(top, FALSE);
-    MessageLog log;
-    log.watch(top);
+    MessageLog log({top});
     int beeps = plat::beepCount();
     pressAndRelease({100, 100});
     EXPECT_EQ(plat::beepCount(), beeps + 1);
@@ -157,9 +145,7 @@ TEST_F(InputTest, KeysGoToTheFocusAndModifiersShowInKeyState) {
     HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
     HWND child = makeChild(top, WS_VISIBLE, 0, 0, 50, 50, 1);
     SetFocus(child);
-    MessageLog log;
-    log.watch(top);
-    log.watch(child);
+    MessageLog log({top, child});
     plat::setModifierState(true, false);
     plat::inputKeyDown(VK_LEFT);
     // One input queue: GetAsyncKeyState reports what GetKeyState does.
@@ -187,8 +173,7 @@ TEST_F(InputTest, ResetLeavesNothingHeld) {
     AppendMenuA(popup, MF_STRING, 7, "&Item");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&Menu");
     SetMenu(hwnd, bar);
-    RECT frame{};
-    GetWindowRect(hwnd, &frame);
+    RECT frame = windowRect(hwnd);
     pressAndRelease({frame.left + 4 + 10, frame.top + 4 + GetSystemMetrics(SM_CYCAPTION) + 8});  // menu open
     plat::setModifierState(true, true);
     plat::inputKeyDown('A');
@@ -205,8 +190,7 @@ TEST_F(InputTest, ResetLeavesNothingHeld) {
 
     // No menu is tracked any more: a click reaches the client area.
     HWND next = makeTopLevel(kFrame, 10, 10, 300, 200);
-    MessageLog log;
-    log.watch(next);
+    MessageLog log({next});
     pressAndRelease({150, 150});
     EXPECT_EQ(messagesOf(log, WM_LBUTTONDOWN).size(), 1u);
     plat::inputMouseDown(plat::MouseButton::Left);
@@ -217,8 +201,7 @@ TEST_F(InputTest, ResetLeavesNothingHeld) {
 TEST_F(InputTest, ClickWindowPressesAtTheCentre) {
     HWND top = makeTopLevel(kFrame, 10, 10, 300, 200);
     HWND child = makeChild(top, WS_VISIBLE, 20, 30, 40, 20, 1);
-    MessageLog log;
-    log.watch(child);
+    MessageLog log({child});
     EXPECT_TRUE(plat::clickWindow(child));
     const auto down = messagesOf(log, WM_LBUTTONDOWN), up = messagesOf(log, WM_LBUTTONUP);
     ASSERT_TRUE(down.size() == 1 && up.size() == 1);

@@ -162,8 +162,7 @@ TEST_F(LifecycleTest, InvalidHandlesFailQuietly) {
 
 TEST_F(LifecycleTest, EnableWindowReportsThePreviousStateAndSendsWmEnable) {
     HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     EXPECT_FALSE(EnableWindow(hwnd, FALSE));
     EXPECT_TRUE(EnableWindow(hwnd, FALSE)) << "was disabled already";
     EXPECT_TRUE(EnableWindow(hwnd, TRUE));

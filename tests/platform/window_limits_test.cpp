@@ -11,7 +11,7 @@
 
 #include "window_fixture.h"
 
-using testing_support::WindowTest;
+using namespace testing_support;
 
 namespace {
 
@@ -65,9 +65,9 @@ class WindowLimitsTest : public WindowTest {};
 
 // Windows at both ends of the range; points at both ends of int.
 TEST_F(WindowLimitsTest, PointConversionsSaturate) {
-    HWND low = testing_support::makeTopLevel(WS_POPUP, kBottom, kBottom, 10, 10);
-    HWND high = testing_support::makeTopLevel(WS_POPUP, kTop, kTop, 10, 10);
-    HWND child = testing_support::makeChild(high, WS_CHILD, kTop, kTop, 10, 10, 1);
+    HWND low = makeTopLevel(WS_POPUP, kBottom, kBottom, 10, 10);
+    HWND high = makeTopLevel(WS_POPUP, kTop, kTop, 10, 10);
+    HWND child = makeChild(high, WS_CHILD, kTop, kTop, 10, 10, 1);
     struct Case {
         const char *what;
         HWND from, to;
@@ -99,7 +99,7 @@ TEST_F(WindowLimitsTest, PointConversionsSaturate) {
 // for a child (whose rectangle is in its parent's client coordinates). INT_MIN
 // itself is CW_USEDEFAULT to CreateWindowEx, so the lowest value is one above.
 TEST_F(WindowLimitsTest, PlacementsAreKeptInTheWindowRange) {
-    HWND parent = testing_support::makeTopLevel(WS_POPUP, 0, 0, 100, 100);
+    HWND parent = makeTopLevel(WS_POPUP, 0, 0, 100, 100);
     struct Case {
         int x, y, cx, cy;
         RECT expected;
@@ -112,14 +112,13 @@ TEST_F(WindowLimitsTest, PlacementsAreKeptInTheWindowRange) {
         SCOPED_TRACE(testing::Message() << c.x << "," << c.y << " " << c.cx << "x" << c.cy);
         HWND made = CreateWindowExA(0, "TestWindow", "", WS_CHILD, c.x, c.y, c.cx, c.cy, parent, nullptr,
                                     nullptr, nullptr);
-        HWND moved = testing_support::makeChild(parent, WS_CHILD, 1, 1, 1, 1, 2);
-        HWND positioned = testing_support::makeChild(parent, WS_CHILD, 1, 1, 1, 1, 3);
+        HWND moved = makeChild(parent, WS_CHILD, 1, 1, 1, 1, 2);
+        HWND positioned = makeChild(parent, WS_CHILD, 1, 1, 1, 1, 3);
         ASSERT_TRUE(made && moved && positioned);
         EXPECT_TRUE(MoveWindow(moved, c.x, c.y, c.cx, c.cy, TRUE));
         EXPECT_TRUE(SetWindowPos(positioned, nullptr, c.x, c.y, c.cx, c.cy, SWP_NOZORDER));
         for (HWND w : {made, moved, positioned}) {
-            RECT r{};
-            GetWindowRect(w, &r);
+            RECT r = windowRect(w);
             EXPECT_TRUE(is(r, c.expected));
             DestroyWindow(w);
         }
@@ -129,12 +128,12 @@ TEST_F(WindowLimitsTest, PlacementsAreKeptInTheWindowRange) {
 // A framed window dragged and sized with the pointer sent to the ends of the
 // int range stays within its tracking sizes and the window range.
 TEST_F(WindowLimitsTest, DraggingToTheEndsOfTheRangeKeepsTheWindowInRange) {
-    HWND w = testing_support::makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
+    HWND w = makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200);
     RECT r{};
     const POINT caption{200, 110}, rightEdge{399, 200};
     for (POINT grab : {caption, rightEdge}) {
-        testing_support::pressAndRelease(grab, {{kMax, kMax}, {kMin, kMin}, {kMax, kMin}});
-        GetWindowRect(w, &r);
+        pressAndRelease(grab, {{kMax, kMax}, {kMin, kMin}, {kMax, kMin}});
+        r = windowRect(w);
         EXPECT_GE(r.left, kBottom);
         EXPECT_LE(r.left, kTop);
         EXPECT_GE(r.right - r.left, GetSystemMetrics(SM_CXMINTRACK));
@@ -142,7 +141,7 @@ TEST_F(WindowLimitsTest, DraggingToTheEndsOfTheRangeKeepsTheWindowInRange) {
         SetWindowPos(w, nullptr, 100, 100, 300, 200, SWP_NOZORDER);
     }
     EXPECT_TRUE(SetWindowPos(w, nullptr, kMin, kMin, kMax, kMax, SWP_NOZORDER));
-    GetWindowRect(w, &r);
+    r = windowRect(w);
     EXPECT_TRUE(is(r, RECT{kBottom, kBottom, kBottom + GetSystemMetrics(SM_CXMAXTRACK),
                            kBottom + GetSystemMetrics(SM_CYMAXTRACK)}));
 }

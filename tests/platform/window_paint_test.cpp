@@ -26,10 +26,7 @@ std::optional<LRESULT> paintRed(HWND h, UINT m) {
 TEST_F(PaintTest, EraseOnlyWhenAsked) {
     HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100);
     plat::pumpMessages();
-    MessageLog log;
-    log.watch(hwnd);
-    log.keep(WM_PAINT);
-    log.keep(WM_ERASEBKGND);
+    MessageLog log({hwnd}, {WM_PAINT, WM_ERASEBKGND});
     InvalidateRect(hwnd, nullptr, FALSE);
     UpdateWindow(hwnd);
     EXPECT_EQ(log.messages(), (std::vector<UINT>{WM_PAINT}));
@@ -60,8 +57,7 @@ TEST_F(PaintTest, RedrawWindowFlags) {
     HWND hwnd = makeTopLevel(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100);
     for (const Case &c : cases) {
         plat::pumpMessages();
-        MessageLog log;
-        log.watch(hwnd);
+        MessageLog log({hwnd});
         for (UINT m : {WM_PAINT, WM_ERASEBKGND, WM_NCPAINT}) log.keep(m);
         EXPECT_TRUE(RedrawWindow(hwnd, nullptr, nullptr, c.flags));
         EXPECT_EQ(log.messages(), c.sent) << c.name;
@@ -74,11 +70,7 @@ TEST_F(PaintTest, ParentPaintsBeforeChildrenAndInvalidatesThem) {
     HWND child = makeChild(top, WS_VISIBLE, 10, 10, 50, 50, 1);
     HWND far = makeChild(top, WS_VISIBLE, 200, 100, 50, 50, 2);
     plat::pumpMessages();
-    MessageLog log;
-    log.keep(WM_PAINT);
-    log.watch(top);
-    log.watch(child);
-    log.watch(far);
+    MessageLog log({top, child, far}, {WM_PAINT});
     RECT part{0, 0, 40, 40};
     InvalidateRect(top, &part, FALSE);
     plat::pumpMessages();

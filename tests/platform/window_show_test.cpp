@@ -14,8 +14,7 @@ constexpr DWORD kFrame = WS_OVERLAPPEDWINDOW;
 
 TEST_F(ShowTest, FirstShowActivatesAndFocuses) {
     HWND hwnd = makeTopLevel(kFrame, 100, 100, 300, 200);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     ShowWindow(hwnd, SW_SHOW);
     static const std::vector<ExpectedMsg> seq = {
         {WM_SHOWWINDOW, kSent | kWParam, TRUE, 0, "ShowWindow"},
@@ -34,8 +33,7 @@ TEST_F(ShowTest, FirstShowActivatesAndFocuses) {
 
 TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 300, 200);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     ShowWindow(hwnd, SW_MAXIMIZE);
     static const std::vector<ExpectedMsg> maximise = {
         {WM_GETMINMAXINFO, kSent, 0, 0, "maximised placement"},
@@ -46,8 +44,7 @@ TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
         {WM_SIZE, kSent | kWParam, SIZE_MAXIMIZED, 0, "DefWindowProc(WM_WINDOWPOSCHANGED)"},
     };
     EXPECT_TRUE(sequenceMatches(log.entries(), maximise, hwnd));
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    RECT r = windowRect(hwnd);
     SIZE screen = plat::screenSize();
     EXPECT_EQ(r.left, -4);
     EXPECT_EQ(r.right - r.left, screen.cx + 8);
@@ -58,7 +55,7 @@ TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
     ASSERT_FALSE(log.entries().empty());
     EXPECT_EQ(log.entries().back().message, static_cast<UINT>(WM_SIZE));
     EXPECT_EQ(log.entries().back().wParam, static_cast<WPARAM>(SIZE_RESTORED));
-    GetWindowRect(hwnd, &r);
+    r = windowRect(hwnd);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.right - r.left, 300);
 
@@ -67,11 +64,11 @@ TEST_F(ShowTest, MaximiseRestoreMinimiseSendSizeKinds) {
     ASSERT_EQ(messagesOf(log, WM_SIZE).size(), 1u);
     EXPECT_EQ(messagesOf(log, WM_SIZE)[0].wParam, static_cast<WPARAM>(SIZE_MINIMIZED));
     EXPECT_TRUE(IsIconic(hwnd));
-    GetWindowRect(hwnd, &r);
+    r = windowRect(hwnd);
     EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXMINIMIZED));
 
     ShowWindow(hwnd, SW_RESTORE);
-    GetWindowRect(hwnd, &r);
+    r = windowRect(hwnd);
     EXPECT_FALSE(IsIconic(hwnd));
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.bottom - r.top, 200);
@@ -102,15 +99,14 @@ TEST_F(ShowTest, MinimumTrackingSizeHoldsForCodeAndForFrameDrags) {
     });
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
     SetWindowPos(hwnd, nullptr, 0, 0, 100, 100, SWP_NOMOVE | SWP_NOZORDER);
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    RECT r = windowRect(hwnd);
     EXPECT_EQ(r.right - r.left, 250);
     EXPECT_EQ(r.bottom - r.top, 180);
 
     // Drag the bottom-right corner far up and left: the frame stops at the minimum.
     SetWindowPos(hwnd, nullptr, 100, 100, 400, 300, SWP_NOZORDER);
     pressAndRelease({499, 399}, {{200, 200}});
-    GetWindowRect(hwnd, &r);
+    r = windowRect(hwnd);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.right - r.left, 250);
     EXPECT_EQ(r.bottom - r.top, 180);
@@ -118,18 +114,16 @@ TEST_F(ShowTest, MinimumTrackingSizeHoldsForCodeAndForFrameDrags) {
 
 TEST_F(ShowTest, FrameDragSizesOnEveryStepAndCaptionDragMoves) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
-    MessageLog log;
-    log.watch(hwnd);
+    MessageLog log({hwnd});
     pressAndRelease({499, 250}, {{509, 250}, {519, 250}});  // the right edge
     EXPECT_EQ(messagesOf(log, WM_SIZE).size(), 2u);
     EXPECT_TRUE(messagesOf(log, WM_MOVE).empty()) << "the left edge stayed put";
     EXPECT_EQ(log.entries().back().message, static_cast<UINT>(WM_EXITSIZEMOVE));
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    RECT r = windowRect(hwnd);
     EXPECT_EQ(r.right, 520);
 
     pressAndRelease({200, 110}, {{230, 150}});  // the caption
-    GetWindowRect(hwnd, &r);
+    r = windowRect(hwnd);
     EXPECT_EQ(r.left, 130);
     EXPECT_EQ(r.top, 140);
     EXPECT_EQ(r.right - r.left, 420);
@@ -137,10 +131,8 @@ TEST_F(ShowTest, FrameDragSizesOnEveryStepAndCaptionDragMoves) {
 
 TEST_F(ShowTest, CaptionButtonsSendSysCommands) {
     HWND hwnd = makeTopLevel(kFrame | WS_VISIBLE, 100, 100, 400, 300);
-    MessageLog log;
-    log.watch(hwnd);
-    RECT r;
-    GetWindowRect(hwnd, &r);
+    MessageLog log({hwnd});
+    RECT r = windowRect(hwnd);
     // The maximise box is the second box from the right of the caption.
     pressAndRelease({r.right - 4 - 2 - 16 - 2 - 8, r.top + 4 + 8});
     bool sawMaximise = false;

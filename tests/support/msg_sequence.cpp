@@ -58,6 +58,11 @@ MessageLog::MessageLog() {
     });
 }
 
+MessageLog::MessageLog(std::initializer_list<HWND> windows, std::initializer_list<UINT> kept) : MessageLog() {
+    for (HWND hwnd : windows) watch(hwnd);
+    for (UINT message : kept) keep(message);
+}
+
 MessageLog::~MessageLog() {
     if (active == this) {
         plat::setMessageSpy({});

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ const char *messageName(UINT message);
 class MessageLog {
 public:
     MessageLog();
+    // Watches `windows` and keeps `kept`, as watch() and keep() one by one do.
+    explicit MessageLog(std::initializer_list<HWND> windows, std::initializer_list<UINT> kept = {});
     ~MessageLog();
     void watch(HWND hwnd) { windows_.insert(hwnd); }
     void ignore(UINT message) { ignored_.insert(message); }
