@@ -1,6 +1,7 @@
-// Chart and plot attributes in both directions (what a write stores, the
-// matching read returns and writes to out; other codes are refused), and the
-// plot sequence they walk and rebuild.
+// Chart and plot handles (never given twice, unknown ones answering none or
+// failure, each plot's own copy of its PlotSpec) and attributes in both
+// directions (what a write stores, the matching read returns and writes to
+// out; other codes are refused), and the plot sequence they walk and rebuild.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +11,41 @@
 using namespace chart_test;
 
 namespace {
+
+TEST(ChartHandles, AreNeverGivenTwiceAndDestroyingAChartEndsItsPlotsOnly) {
+    ChartSpec settings{"Line Profile", "Pixel", "Count", "Legend", {}};
+    PlotSpec plot = plotSettings("Red", 7);
+    HCHART gone = ChartCreate(&settings);
+    HPLOT goneA = ChartAddPlot(gone, &plot), goneB = ChartAddPlot(gone, &plot);
+    ChartDestroy(gone);
+    HCHART kept = ChartCreate(&settings);
+    HPLOT keptPlot = ChartAddPlot(kept, &plot);
+    EXPECT_GT(kept, gone);
+    EXPECT_GT(keptPlot, goneB);
+    EXPECT_EQ(PlotAttr(goneA, PLOTATTR_USER, 0, 0, nullptr), -1);
+    EXPECT_EQ(PlotAttr(goneB, PLOTATTR_CHART, 0, 0, nullptr), -1);
+    EXPECT_EQ(PlotAttr(keptPlot, PLOTATTR_USER, 0, 0, nullptr), 7);
+    EXPECT_EQ(PlotAttr(kept, PLOTATTR_USER, 0, 0, nullptr), -1) << "a chart handle is no plot";
+    EXPECT_EQ(ChartAttr(keptPlot, CHARTATTR_NEXTPLOT, 0, 0, nullptr), 0) << "a plot handle is no chart";
+    EXPECT_EQ(ChartCreate(nullptr), 0u);
+    EXPECT_EQ(ChartAddPlot(kept, nullptr), 0u);
+    EXPECT_EQ(ChartAddPlot(gone, &plot), 0u);
+    ChartDestroy(gone);  // a second time: ignored
+    ChartDestroy(kept);
+}
+
+TEST(ChartHandles, UnknownHandlesAnswerNoneOrFailure) {
+    const HCHART unknown = 0x3FFFFFF0;
+    HPLOT out = 99;
+    RECT r{0, 0, 10, 10};
+    EXPECT_EQ(ChartAttr(unknown, CHARTATTR_NEXTPLOT, 0, 0, &out), 0);
+    EXPECT_EQ(out, 0u);
+    EXPECT_EQ(ChartAttr(unknown, CHARTATTR_RECORD, 0, 0, nullptr), 0);
+    EXPECT_EQ(ChartAttr(unknown, CHARTATTR_PLOTAREA, 0, 0, &r), -1);
+    EXPECT_EQ(PlotAttr(0x7FFFFFF0, PLOTATTR_SHOWN, 0, 0, nullptr), -1);
+    EXPECT_FALSE(ChartDraw(unknown, nullptr, &r, 0, 1) || ChartCopyToClipboard(unknown, nullptr, &r));
+    EXPECT_EQ(ChartMakePicture(unknown, nullptr, &r), nullptr);
+}
 
 // A colour profile's chart: live plots 0, 1, 2 shown, then frozen plots 0, 1, 2 hidden.
 class ChartAttrTest : public ::testing::Test {
@@ -77,6 +113,20 @@ TEST_F(ChartAttrTest, NameGoesThroughTheOutBufferCutTo127Characters) {
     EXPECT_EQ(std::string(name), std::string(127, 'n'));
     EXPECT_EQ(name[128], '#') << "at most 128 bytes with the NUL";
     EXPECT_EQ(PlotAttr(plots[0], CHARTATTR_SET | PLOTATTR_NAME, 0, 0, nullptr), -1);
+}
+
+TEST_F(ChartAttrTest, PlotsKeepTheirOwnCopyOfTheirSettings) {
+    PlotSpec plot = plotSettings("Red", 2, 1);
+    HPLOT p = ChartAddPlot(chart, &plot);
+    std::strcpy(plot.name, "Changed");
+    plot.userValue = 5;
+    char name[136] = "";
+    PlotAttr(p, PLOTATTR_NAME, 0, 0, name);
+    EXPECT_STREQ(name, "Red");
+    EXPECT_EQ(PlotAttr(p, PLOTATTR_USER, 0, 0, nullptr), 2);
+    std::memset(plot.name, 'x', sizeof plot.name);  // no NUL anywhere
+    PlotAttr(ChartAddPlot(chart, &plot), PLOTATTR_NAME, 0, 0, name);
+    EXPECT_EQ(std::strlen(name), 127u);
 }
 
 TEST_F(ChartAttrTest, WalkFollowsCreationOrderUntilAPlotMovesToTheHead) {

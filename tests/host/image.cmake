@@ -9,7 +9,6 @@ vo_add_test(image_test
   image_png_test.cpp
   image_pnm_test.cpp
   image_broken_test.cpp
-  image_synthetic_test.cpp
   image_store_test.cpp
   image_progress_test.cpp
   LIBS vohost_internal TIFF::TIFF PNG::PNG)

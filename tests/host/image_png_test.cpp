@@ -41,16 +41,19 @@ struct Kind {
     ImageClass cls;
     int colorType, depth;
     bool interlaced;
+    int significantBits = 0;  // sBIT: the values are stored shifted left to 16 bits
 };
 
 class PngKinds : public testing::TestWithParam<Kind> {};
 
 TEST_P(PngKinds, PixelsAndClassExact) {
-    RawPng p = formulaPng(GetParam().cls, GetParam().colorType, GetParam().depth);
-    p.interlaced = GetParam().interlaced;
+    const Kind &k = GetParam();
+    RawPng p = formulaPng(k.cls, k.colorType, k.depth, k.significantBits ? k.depth - k.significantBits : 0);
+    p.interlaced = k.interlaced;
+    p.grayBits = k.significantBits;
     const host::ImageResult result = load(p);
     ASSERT_TRUE(result.ok()) << result.error;
-    imgtest::expectFormulaPixels(*result.image, GetParam().cls);
+    imgtest::expectFormulaPixels(*result.image, k.cls);
     EXPECT_FALSE(result.image->spatial);
 }
 
@@ -60,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Kind{"gray8_interlaced", ImageClass::Gray8, PNG_COLOR_TYPE_GRAY, 8, true},
                     Kind{"gray16", ImageClass::Gray16, PNG_COLOR_TYPE_GRAY, 16, false},
                     Kind{"gray16_interlaced", ImageClass::Gray16, PNG_COLOR_TYPE_GRAY, 16, true},
+                    Kind{"gray12_by_sbit", ImageClass::Gray12, PNG_COLOR_TYPE_GRAY, 16, false, 12},
                     Kind{"gray_alpha8", ImageClass::Gray8, PNG_COLOR_TYPE_GRAY_ALPHA, 8, false},
                     Kind{"gray_alpha16", ImageClass::Gray16, PNG_COLOR_TYPE_GRAY_ALPHA, 16, false},
                     Kind{"rgb8", ImageClass::Rgb, PNG_COLOR_TYPE_RGB, 8, false},
@@ -68,12 +72,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Kind{"rgba8", ImageClass::Rgb, PNG_COLOR_TYPE_RGBA, 8, false},
                     Kind{"rgba16", ImageClass::Rgb, PNG_COLOR_TYPE_RGBA, 16, false}),
     [](const auto &info) { return std::string(info.param.name); });
-
-TEST(PngTwelveBit, SignificantBitsShiftValuesBack) {
-    RawPng p = formulaPng(ImageClass::Gray12, PNG_COLOR_TYPE_GRAY, 16, 4);
-    p.grayBits = 12;
-    imgtest::expectFormulaPixels(*load(p).image, ImageClass::Gray12);
-}
 
 // Pixel i of a 16 x 16 image has palette index i; entry i is (i, 255 - i, i / 2).
 TEST(PngPalette, ExpandsToRgbAndDropsTransparency) {

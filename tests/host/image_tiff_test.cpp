@@ -88,21 +88,13 @@ TEST(TiffMinIsWhite, EightAndSixteenBitsAreInverted) {
     }
 }
 
-TEST(TiffResolution, InchAndCentimetreGiveUnitsPerPixel) {
-    RawTiff t = formulaTiff(ImageClass::Gray8, 8, 1);
-    t.xResolution = 300.0f;
-    t.yResolution = 150.0f;
-    imgtest::expectSpatial(*load(t).image, 1.0 / 300.0, 1.0 / 150.0, "inch");
-    t.resolutionUnit = RESUNIT_CENTIMETER;
-    imgtest::expectSpatial(*load(t).image, 1.0 / 300.0, 1.0 / 150.0, "cm");
-    t.resolutionUnit = RESUNIT_NONE;
-    EXPECT_FALSE(load(t).image->spatial);
-}
-
-// Microscopy files state pixels per unit in the resolution tags and name the
-// unit in an ImageJ-style description, with the unit tag "none" or absent.
-TEST(TiffResolution, DescriptionNamesTheUnitOfMicroscopyFiles) {
+// The resolution tags state pixels per inch or centimetre; microscopy files
+// name the unit in an ImageJ-style description, with the unit tag "none" or absent.
+TEST(TiffResolution, TagsAndDescriptionGiveUnitsPerPixel) {
     const std::tuple<const char *, uint16_t, bool, const char *> cases[] = {
+        {"", RESUNIT_INCH, true, "inch"},
+        {"", RESUNIT_CENTIMETER, true, "cm"},
+        {"", RESUNIT_NONE, true, ""},
         {"ImageJ=1.54f\nunit=micron\nspacing=0.5\n", RESUNIT_NONE, true, "um"},
         {"ImageJ=1.54f\nunit=\\u00B5m\n", RESUNIT_NONE, true, "um"},
         {"ImageJ=1.54f\r\nunit=\xC2\xB5m\r\n", RESUNIT_NONE, true, "um"},

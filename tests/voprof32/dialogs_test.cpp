@@ -31,8 +31,7 @@ std::vector<DWORD> sequence(const ProfileRecord *r) {
 }
 
 TEST_F(ModuleTest, PlotOrderDialogBringsTheTopRowToTheFront) {
-    openImage(40, 20, "rgb", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(40, 20, "rgb", "ramp-x");
     ASSERT_NE(r->chartHandle, 0u);
     EXPECT_EQ(ProfileShownChannel(r), 2) << "blue is drawn in front at first";
     std::vector<std::string> seen;
@@ -68,8 +67,7 @@ TEST_F(ModuleTest, PlotOrderDialogBringsTheTopRowToTheFront) {
 }
 
 TEST_F(ModuleTest, SaveDialogBoxesFlipTheOptionsEvenWhenCancelled) {
-    openImage(20, 20, "gray8", "const:3");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(20, 20, "gray8", "const:3");
     char path[260] = "profile";
     OPENFILENAMEA ofn{};
     ofn.lStructSize = sizeof ofn;

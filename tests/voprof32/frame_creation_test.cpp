@@ -31,8 +31,7 @@ TEST_F(ModuleTest, FirstProfileTakesOneTenthToThreeTenthsOfTheVisibleImage) {
 }
 
 TEST_F(ModuleTest, SecondCallOnTheSameImageOnlyRaisesItsWindow) {
-    openImage(200, 100, "gray8", "ramp-x");
-    ProfileRecord *first = createProfile();
+    ProfileRecord *first = profileOn(200, 100, "gray8", "ramp-x");
     ASSERT_NE(first, nullptr);
     size_t recorded = host::state().recorded.size();
     ProfileRecord *again = createProfile();
@@ -44,15 +43,12 @@ TEST_F(ModuleTest, SecondCallOnTheSameImageOnlyRaisesItsWindow) {
 }
 
 TEST_F(ModuleTest, LastLineCarriesOverWhenItFitsTheNextImage) {
-    openImage(300, 300, "gray8", "ramp-x");
-    ProfileRecord *a = createProfile();
+    ProfileRecord *a = profileOn(300, 300, "gray8", "ramp-x");
     ASSERT_TRUE(moveTo(a, 10, 20, 60, 20));
-    openImage(100, 100, "gray8", "ramp-y");
-    ProfileRecord *b = createProfile();
+    ProfileRecord *b = profileOn(100, 100, "gray8", "ramp-y");
     ASSERT_NE(b, a);
     EXPECT_EQ(std::vector<LONG>(b->geometry, b->geometry + 4), (std::vector<LONG>{10, 20, 60, 20}));
-    openImage(40, 40, "gray8", "ramp-y");
-    ProfileRecord *c = createProfile();
+    ProfileRecord *c = profileOn(40, 40, "gray8", "ramp-y");
     EXPECT_EQ(std::vector<LONG>(c->geometry, c->geometry + 4), (std::vector<LONG>{4, 4, 12, 12}))
         << "the last line reaches beyond the small image";
 }
@@ -77,8 +73,7 @@ TEST_F(ModuleTest, InitialisationOnlyCallOpensNothing) {
 
 TEST_F(ModuleTest, FreeformDefaultOpensWithoutAChart) {
     WritePrivateProfileStringA("PROFLIB", "ProfileType", "1018", iniPath.c_str());
-    openImage(80, 60, "gray8", "const:7");
-    ProfileRecord *record = createProfile();
+    ProfileRecord *record = profileOn(80, 60, "gray8", "const:7");
     ASSERT_NE(record, nullptr);
     EXPECT_EQ(record->geometryCtlId, GEOMETRY_FREEFORM);
     EXPECT_EQ(record->chartHandle, 0u);
@@ -87,10 +82,8 @@ TEST_F(ModuleTest, FreeformDefaultOpensWithoutAChart) {
 }
 
 TEST_F(ModuleTest, ClosingTheCurrentProfileLeavesNoCurrentOne) {
-    openImage(50, 50, "gray8", "const:7");
-    ProfileRecord *a = createProfile();
-    openImage(50, 50, "gray8", "const:7");
-    ProfileRecord *b = createProfile();
+    ProfileRecord *a = profileOn(50, 50, "gray8", "const:7");
+    ProfileRecord *b = profileOn(50, 50, "gray8", "const:7");
     WORD slotA = a->slotIndex, slotB = b->slotIndex;
     DestroyWindow(a->profileWnd);
     EXPECT_EQ(currentIndex, slotB) << "closing another window keeps the current one";

@@ -39,6 +39,11 @@ protected:
     HWND openImage(int width, int height, const char *kind, const char *pattern);
     // InterfaceFunction on the active image; the current profile or null.
     ProfileRecord *createProfile();
+    // A profile on a new synthetic image.
+    ProfileRecord *profileOn(int width, int height, const char *kind, const char *pattern) {
+        openImage(width, height, kind, pattern);
+        return createProfile();
+    }
     // Adopts and reads a geometry as a line move would; false when refused.
     bool moveTo(ProfileRecord *record, LONG x1, LONG y1, LONG x2, LONG y2);
     std::vector<double> channel(const ProfileRecord *record, int c) const;

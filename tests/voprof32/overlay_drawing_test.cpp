@@ -28,12 +28,12 @@ protected:
         plat::pumpMessages();
     }
     uint32_t px(int x, int y) { return testing_support::windowPixel(window, x, y); }
+    void repaint() { InvalidateRect(window, nullptr, FALSE), plat::pumpMessages(); }
 };
 
 TEST_F(OverlayTest, LiveLineIsWhiteBetweenBlackFlanksWithASquareAtItsLeftEnd) {
     ASSERT_TRUE(moveTo(r, 100, 40, 20, 40));  // drawn from the right
-    InvalidateRect(window, nullptr, FALSE);
-    plat::pumpMessages();
+    repaint();
     EXPECT_EQ(px(60, 40), kWhite);
     EXPECT_EQ(px(60, 39), kBlack);
     EXPECT_EQ(px(60, 41), kBlack);
@@ -49,8 +49,7 @@ TEST_F(OverlayTest, ReferenceIsDashedAndFrozenDottedWithoutSquares) {
     ProfileSetFreeze(r, 1, nullptr);
     ASSERT_TRUE(moveTo(r, 10, 60, 110, 60));
     r->frozenGeometry[1] = r->frozenGeometry[3] = 40;
-    InvalidateRect(window, nullptr, FALSE);
-    plat::pumpMessages();
+    repaint();
     int whiteRef = 0, blackRef = 0, whiteFrozen = 0, blackFrozen = 0;
     for (int x = 20; x < 100; ++x) {
         whiteRef += px(x, 20) == kWhite, blackRef += px(x, 20) == kBlack;
@@ -66,8 +65,7 @@ TEST_F(OverlayTest, ReferenceIsDashedAndFrozenDottedWithoutSquares) {
 TEST_F(OverlayTest, CircleHasItsSquareAtTheSideAndChevrons) {
     r->geometryCtlId = GEOMETRY_CIRCLE;
     ASSERT_TRUE(moveTo(r, 20, 10, 100, 70));  // wider than tall: square on the right side
-    InvalidateRect(window, nullptr, FALSE);
-    plat::pumpMessages();
+    repaint();
     const int ym = 10 + (70 - 10) / 2;
     EXPECT_EQ(px(100 - 2, ym), kWhite);
     EXPECT_EQ(px(100 - 3, ym - 3), kBlack);
@@ -92,8 +90,7 @@ TEST_F(OverlayTest, DragShapeDrawnTwiceLeavesTheWindowAsItWas) {
 
 TEST_F(OverlayTest, ErasingLetsThePaintHookDrawWhatRemains) {
     ASSERT_TRUE(moveTo(r, 10, 30, 110, 30));
-    InvalidateRect(window, nullptr, FALSE);
-    plat::pumpMessages();
+    repaint();
     EXPECT_EQ(px(50, 30), kWhite);
     r->overlayHidden = 1;
     ProfileEraseOverlay(r);

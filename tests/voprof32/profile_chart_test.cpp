@@ -51,6 +51,12 @@ TEST_F(ProfileChartTest, GrayImageGetsOneLiveAndOneFrozenPlot) {
     DWORD chart = r->chartHandle;
     EXPECT_EQ(ProfileChartCreate(r), 1);
     EXPECT_EQ(r->chartHandle, chart) << "a second creation changes nothing";
+    ProfileSetFreeze(r, 1, nullptr);
+    ASSERT_TRUE(moveTo(r, 10, 20, 110, 20));
+    const std::vector<COLORREF> colours = drawnColours();
+    EXPECT_TRUE(has(colours, 0x0000FF));
+    EXPECT_TRUE(has(colours, 0xFF0000)) << "a one-channel image's frozen plot has its own colour";
+    EXPECT_FALSE(has(colours, 0xFF00FF)) << "magenta is the colour images' frozen red";
 }
 
 TEST_F(ProfileChartTest, RangeRepliesLeaveTheSeriesAlone) {
@@ -99,15 +105,6 @@ TEST_F(ProfileChartTest, DrawnChartShowsEachShownPlotInItsColour) {
     EXPECT_TRUE(has(colours, 0x008000) && has(colours, 0xFFFF00)) << "frozen green and blue shown";
     PlotAttr(r->livePlots[0], CHARTATTR_SET | PLOTATTR_SHOWN, 0, 0, nullptr);
     EXPECT_FALSE(has(drawnColours(), 0x0000FF)) << "a hidden plot draws nothing";
-}
-
-TEST_F(ProfileChartTest, GrayImageFrozenPlotHasItsOwnColour) {
-    open("gray8", "ramp-x");
-    ProfileSetFreeze(r, 1, nullptr);
-    ASSERT_TRUE(moveTo(r, 10, 20, 110, 20));
-    EXPECT_TRUE(has(drawnColours(), 0x0000FF));
-    EXPECT_TRUE(has(drawnColours(), 0xFF0000)) << "a one-channel image's frozen plot";
-    EXPECT_FALSE(has(drawnColours(), 0xFF00FF)) << "magenta is the colour images' frozen red";
 }
 
 }  // namespace

@@ -141,8 +141,7 @@ TEST_F(ProfileWindowTest, MaximiseMinimiseAndRestoreRecordTheirOwnStatementsOnly
 
 TEST_F(ProfileWindowTest, ClickActivationSelectsButActivationFromCodeDoesNot) {
     open();
-    openImage(60, 40, "gray8", "const:9");
-    ProfileRecord *second = createProfile();
+    ProfileRecord *second = profileOn(60, 40, "gray8", "const:9");
     ASSERT_NE(second, nullptr);
     host::state().recorded.clear();
     SetWindowPos(wnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -22,8 +22,7 @@ std::vector<double> range(double from, double to) {
 }
 
 TEST_F(ModuleTest, LinesAreReadFromTheLeftEndAndVerticalOnesInTheirOrder) {
-    openImage(64, 64, "gray8", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(64, 64, "gray8", "ramp-x");
     ASSERT_TRUE(moveTo(r, 10, 5, 20, 5));
     EXPECT_EQ(channel(r, 0), range(10, 20));
     ASSERT_TRUE(moveTo(r, 20, 9, 10, 9));
@@ -37,16 +36,14 @@ TEST_F(ModuleTest, LinesAreReadFromTheLeftEndAndVerticalOnesInTheirOrder) {
 }
 
 TEST_F(ModuleTest, VerticalLineKeepsTheOrderOfItsEnds) {
-    openImage(32, 32, "gray16", "ramp-y");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(32, 32, "gray16", "ramp-y");
     ASSERT_TRUE(moveTo(r, 4, 20, 4, 10));
     EXPECT_EQ(channel(r, 0), range(20, 10));
     EXPECT_EQ(r->valueRangeMax, 65535.0);
 }
 
 TEST_F(ModuleTest, ColourImagesGiveThreeChannelsInTheModel) {
-    openImage(40, 20, "rgb", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(40, 20, "rgb", "ramp-x");
     ASSERT_EQ(r->channelCount, 3);
     ASSERT_TRUE(moveTo(r, 2, 3, 6, 3));
     EXPECT_EQ(channel(r, 0), range(2, 6));
@@ -55,8 +52,7 @@ TEST_F(ModuleTest, ColourImagesGiveThreeChannelsInTheModel) {
 }
 
 TEST_F(ModuleTest, CirclesUseTheOutlineOfTheirBox) {
-    openImage(100, 100, "gray8", "const:9");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(100, 100, "gray8", "const:9");
     r->geometryCtlId = GEOMETRY_CIRCLE;
     ASSERT_TRUE(moveTo(r, 10, 10, 30, 50));
     EXPECT_GT(r->sampleCount, 60);
@@ -67,8 +63,7 @@ TEST_F(ModuleTest, CirclesUseTheOutlineOfTheirBox) {
 }
 
 TEST_F(ModuleTest, FreeformPolylinesFollowTheirVertices) {
-    openImage(50, 50, "gray8", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(50, 50, "gray8", "ramp-x");
     r->geometryCtlId = GEOMETRY_FREEFORM;
     r->freeformCount = 3;
     r->freeformPoints[0] = POINT{5, 5};
@@ -151,8 +146,7 @@ TEST_F(ModuleTest, BandsMatchADirectComputationOverTheirPixels) {
 // A band of equal values deviates by exactly 0, also where rounding makes the
 // mean of the squares fall just below the square of the mean.
 TEST_F(ModuleTest, AConstantBandDeviatesByZero) {
-    openImage(20, 20, "float", "const:0.1");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(20, 20, "float", "const:0.1");
     r->thickMode = 1;
     r->thickFunction = 4;
     ASSERT_TRUE(moveTo(r, 2, 3, 17, 9));
@@ -161,8 +155,7 @@ TEST_F(ModuleTest, AConstantBandDeviatesByZero) {
 
 // Lines beyond the image read 0 and still count; there are far more of them than the image has.
 TEST_F(ModuleTest, BandsReachingFarBeyondTheImageCountTheLinesThere) {
-    openImage(20, 20, "gray8", "const:10");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(20, 20, "gray8", "const:10");
     const struct {
         WORD mode;
         LONG geometry[4];
@@ -184,8 +177,7 @@ TEST_F(ModuleTest, BandsReachingFarBeyondTheImageCountTheLinesThere) {
 }
 
 TEST_F(ModuleTest, ReferenceSubtractsAndWidensTheRange) {
-    openImage(30, 10, "gray8", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(30, 10, "gray8", "ramp-x");
     ASSERT_TRUE(moveTo(r, 20, 2, 29, 2));
     ProfileSetReference(r, 1, nullptr);
     ProfileRead(r);
@@ -204,8 +196,7 @@ TEST_F(ModuleTest, ReferenceSubtractsAndWidensTheRange) {
 }
 
 TEST_F(ModuleTest, ArraysAreKeptWhileTheCountStays) {
-    openImage(60, 60, "gray8", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(60, 60, "gray8", "ramp-x");
     ASSERT_TRUE(moveTo(r, 0, 0, 10, 0));
     double *samples = r->samples, *distances = r->distances;
     ProfileSetFreeze(r, 1, nullptr);
@@ -218,8 +209,7 @@ TEST_F(ModuleTest, ArraysAreKeptWhileTheCountStays) {
 }
 
 TEST_F(ModuleTest, ProfilesTooLongForSixteenBitsAreRefused) {
-    openImage(22000, 2, "rgb", "const:1,2,3");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(22000, 2, "rgb", "const:1,2,3");
     ASSERT_NE(r, nullptr);
     WORD count = r->sampleCount;
     double *samples = r->samples;

@@ -18,8 +18,7 @@ class SettingsTest : public ModuleTest {
 protected:
     // A profile on a new image (an image shows one profile at most).
     ProfileRecord *open() {
-        openImage(100, 60, "gray8", "ramp-x");
-        ProfileRecord *r = createProfile();
+        ProfileRecord *r = profileOn(100, 60, "gray8", "ramp-x");
         plat::pumpMessages();
         return r;
     }

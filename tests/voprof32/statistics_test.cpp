@@ -28,8 +28,7 @@ TEST_F(ModuleTest, DistancesInPixelsAndCalibratedUnits) {
 }
 
 TEST_F(ModuleTest, StatisticsAndRangeAreaOnAKnownProfile) {
-    openImage(120, 4, "gray8", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(120, 4, "gray8", "ramp-x");
     r->rangeMarkers[0] = r->rangeMarkers[1] = 3;  // coinciding markers are reset
     ASSERT_TRUE(moveTo(r, 0, 1, 99, 1));
     EXPECT_EQ(r->rangeMarkers[0], 10u);
@@ -51,8 +50,7 @@ TEST_F(ModuleTest, StatisticsAndRangeAreaOnAKnownProfile) {
 }
 
 TEST_F(ModuleTest, MarkersResetWhenTheyMeetOrFallOff) {
-    openImage(50, 4, "gray8", "const:0");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(50, 4, "gray8", "const:0");
     r->rangeMarkers[0] = 2;
     r->rangeMarkers[1] = 7;  // beyond a profile of 5
     ASSERT_TRUE(moveTo(r, 0, 1, 4, 1));
@@ -63,8 +61,7 @@ TEST_F(ModuleTest, MarkersResetWhenTheyMeetOrFallOff) {
 }
 
 TEST_F(ModuleTest, DataQueriesServeTheirCodes) {
-    openImage(40, 10, "rgb", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(40, 10, "rgb", "ramp-x");
     r->rangeMarkers[0] = 1;
     r->rangeMarkers[1] = 8;
     ASSERT_TRUE(moveTo(r, 0, 2, 9, 2));

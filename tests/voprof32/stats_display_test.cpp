@@ -43,8 +43,7 @@ void BringToFront(ProfileRecord *r, int channel) {
 }
 
 TEST_F(ModuleTest, GrayImageColumnsPerModeAndUnfinishedFreeform) {
-    openImage(120, 4, "gray8", "ramp-x");
-    ProfileRecord *r = createProfile();
+    ProfileRecord *r = profileOn(120, 4, "gray8", "ramp-x");
     ASSERT_TRUE(r);
     r->rangeMarkers[0] = r->rangeMarkers[1] = 3;  // coinciding markers are reset to 10 and 89
     ASSERT_TRUE(moveTo(r, 0, 1, 99, 1));
