@@ -10,7 +10,6 @@
 #include <sstream>
 #include <string>
 
-#include "dialog/dialog_keys.h"
 #include "internal/dialog.h"
 
 using namespace testing_support;
@@ -150,17 +149,6 @@ TEST_F(DialogKeyboardTest, KeysMoveTheFocusAndEndTheDialog) {
         EXPECT_EQ(got.texts, c.texts) << "keys: " << c.keys;
         plat::resetWindowManager();
     }
-}
-
-TEST_F(DialogKeyboardTest, DefaultButtonFollowsSetDefId) {
-    gInit = Init::DefaultFocus;
-    HWND dialog = plat::createDialogIndirect(nullptr, formTemplate(Layout::Plain), nullptr, formProc, 0);
-    ASSERT_TRUE(dialog);
-    EXPECT_EQ(SendMessageA(dialog, plat::kDmGetDefId, 0, 0), MAKELONG(IDOK, plat::kDcHasDefId));
-    SendMessageA(dialog, plat::kDmSetDefId, IDCANCEL, 0);
-    EXPECT_EQ(SendMessageA(dialog, plat::kDmGetDefId, 0, 0), MAKELONG(IDCANCEL, plat::kDcHasDefId));
-    EXPECT_EQ(SendDlgItemMessageA(dialog, IDOK, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON);
-    DestroyWindow(dialog);
 }
 
 }  // namespace

@@ -84,8 +84,7 @@ LRESULT defDialogProc(Window &w, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(w.dialogFont);
         case kDmGetDefId:
-        case kDmSetDefId:
-            return defaultButtonMessage(hwnd, message, wParam);
+            return defaultButton(hwnd);
         default:
             return DefWindowProcA(hwnd, message, wParam, lParam);
     }

@@ -125,24 +125,14 @@ void filterDialogKeys(HWND dialog) {
     for (HWND child : children) filterWindow(child, dialog);
 }
 
-LRESULT defaultButtonMessage(HWND dialog, UINT message, WPARAM wParam) {
+LRESULT defaultButton(HWND dialog) {
     Window *d = findWindow(dialog);
     if (!d) return 0;
     const std::vector<HWND> children = d->children;
-    if (message == kDmGetDefId) {
-        for (HWND child : children)
-            if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
-                return MAKELONG(GetDlgCtrlID(child), kDcHasDefId);
-        return 0;
-    }
-    // DM_SETDEFID: the button with the id becomes the default one, the old one a plain push button.
-    for (HWND child : children) {
-        const LRESULT code = SendMessageA(child, WM_GETDLGCODE, 0, 0);
-        const bool chosen = GetDlgCtrlID(child) == static_cast<int>(wParam);
-        if (chosen && (code & DLGC_UNDEFPUSHBUTTON)) SendMessageA(child, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-        if (!chosen && (code & DLGC_DEFPUSHBUTTON)) SendMessageA(child, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    }
-    return TRUE;
+    for (HWND child : children)
+        if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
+            return MAKELONG(GetDlgCtrlID(child), kDcHasDefId);
+    return 0;
 }
 
 }  // namespace plat

@@ -9,9 +9,8 @@
 namespace plat {
 
 // Values of the real headers that windows.h does not declare.
-constexpr UINT kDmGetDefId = WM_USER;      // DM_GETDEFID
-constexpr UINT kDmSetDefId = WM_USER + 1;  // DM_SETDEFID
-constexpr WORD kDcHasDefId = 0x534B;       // DC_HASDEFID
+constexpr UINT kDmGetDefId = WM_USER;  // DM_GETDEFID
+constexpr WORD kDcHasDefId = 0x534B;   // DC_HASDEFID
 
 // The next (or previous) visible, enabled WS_TABSTOP control after `from`
 // in creation order, wrapping around; the first (or last) one when `from`
@@ -31,8 +30,8 @@ bool handleDialogKey(HWND dialog, const MSG &msg);
 // each window.
 void filterDialogKeys(HWND dialog);
 
-// DefDlgProc's answers to DM_GETDEFID and DM_SETDEFID: the default push
-// button is the child whose style says so.
-LRESULT defaultButtonMessage(HWND dialog, UINT message, WPARAM wParam);
+// DefDlgProc's answer to DM_GETDEFID: the first push button whose style
+// makes it the default one.
+LRESULT defaultButton(HWND dialog);
 
 }  // namespace plat
