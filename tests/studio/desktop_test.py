@@ -38,6 +38,9 @@ MENU_BAR = 19
 IDC_CIRCLE = 1017
 IDM_CLIPBOARD = 1107
 TIMEOUT = 60
+# Rows of the popups used: the frame's Macro menu, the profile window's File menu.
+MACRO_ROWS = ["item", "item", "separator", "item"]
+PROFILE_FILE_ROWS = ["item"] * 4 + ["separator"] + ["item"] * 2 + ["separator"] + ["item"] * 2 + ["separator", "item"]
 
 
 class Image:
@@ -213,11 +216,14 @@ class App:
         if stays:  # else the command ends the app
             poll("the menu to close", lambda: self.grab().pixel(probe_x, y) != HIGHLIGHT)
 
-    def dialog(self, typed, replaced=None):
+    def dialog(self, typed, owner_top=None):
         """Types into the dialog that has just opened (its first field has the
         focus) and presses Return, as a hand does it, then waits for it to go.
-        `replaced` is the active caption before the dialog opened."""
-        caption = poll("the dialog", lambda: (lambda c: c if c != replaced else None)(active_caption(self.grab())))
+        The active caption of an owner whose window starts at row `owner_top`
+        is not the dialog's."""
+        owners = range(owner_top, owner_top + WINDOW_FRAME + CAPTION) if owner_top is not None else ()
+        caption = poll("the dialog", lambda: (lambda c: c if c and c[1] not in owners else None)(
+            active_caption(self.grab())))
         self.xdotool("type", "--delay", "20", typed)
         self.xdotool("key", "Return")
         poll("the dialog to close", lambda: active_caption(self.grab()) != caption)
@@ -354,16 +360,14 @@ def main():
     image_at = app.wait_for("the image window", load_png(os.path.join(work, "image0.png")))
     app.drag(image_at[0] + grip[0], image_at[1] + grip[1], image_at[0] + grip[0], image_at[1] + grip[1] + lowered)
     image_at = (image_at[0], image_at[1] + lowered)
-    app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 0)  # Macro > Record to file...
+    app.choose(0, 0, width, 3, MACRO_ROWS, 0)  # Macro > Record to file...
     app.dialog(record)
     app.choose(0, 0, width, 2, ["item"], 0)  # Analysis > Line Profile
     profile_at = app.wait_for("the profile window", load_png(os.path.join(work, "profile1.png")))
     app.drag(image_at[0] + drag[0], image_at[1] + drag[1], image_at[0] + drag[2], image_at[1] + drag[3])
     app.xdotool("key", "Right")
     app.click(profile_at[0] + radio[0], profile_at[1] + radio[1])
-    # File > Data to Clipboard in the profile window's menu.
-    app.choose(profile_at[0], profile_at[1], 240, 0,
-               ["item"] * 4 + ["separator"] + ["item"] * 2 + ["separator"] + ["item"] * 2 + ["separator", "item"], 5)
+    app.choose(profile_at[0], profile_at[1], 240, 0, PROFILE_FILE_ROWS, 5)  # File > Data to Clipboard
     expected_clip = open(os.path.join(work, "clip.txt"), "rb").read()
     clip = poll("the clipboard text", lambda: (lambda t: t if t == expected_clip else None)(
         subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True).stdout), timeout=20)
@@ -381,16 +385,14 @@ def main():
                                                                and g.pixel(999, 699) != (0, 0, 0) else None)(app.grab()))
     for y in (0, resized.height // 2, resized.height - 1):
         assert DESKTOP not in {resized.pixel(x, y) for x in range(resized.width)}, "the frame does not cover row %d" % y
-    app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 1)  # Macro > Stop Recording
+    app.choose(0, 0, width, 3, MACRO_ROWS, 1)  # Macro > Stop Recording
 
     # The spreadsheet link from the profile window's menu: File > DDE Options
     # names the workbook, File > DDE To Excel sends the data as a new sheet.
     workbook = os.path.join(work, "sent.xlsx")
-    file_rows = ["item"] * 4 + ["separator"] + ["item"] * 2 + ["separator"] + ["item"] * 2 + ["separator", "item"]
-    profile_caption = active_caption(app.grab())
-    app.choose(profile_at[0], profile_at[1], 240, 0, file_rows, 9)
-    app.dialog(workbook, replaced=profile_caption)
-    app.choose(profile_at[0], profile_at[1], 240, 0, file_rows, 8)
+    app.choose(profile_at[0], profile_at[1], 240, 0, PROFILE_FILE_ROWS, 9)  # File > DDE Options
+    app.dialog(workbook, owner_top=profile_at[1])
+    app.choose(profile_at[0], profile_at[1], 240, 0, PROFILE_FILE_ROWS, 8)  # File > DDE To Excel
     sheet = poll("the workbook", lambda: sheet_values(workbook))
     assert sheet == [float(v) for v in expected_clip.split()], "the sheet holds other numbers than the clipboard"
 
