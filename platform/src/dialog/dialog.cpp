@@ -130,8 +130,7 @@ static bool initialiseFocus(HWND hwnd, LPARAM param) {
     HWND focus = wm().focus;
     if (defaultFocus) {
         w->savedFocus = nextTabStop(hwnd, nullptr, false);
-        if (w->savedFocus && (SendMessageA(w->savedFocus, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL))
-            SendMessageA(w->savedFocus, EM_SETSEL, 0, -1);
+        if (w->savedFocus) selectItemText(w->savedFocus);
     } else if (focus && IsChild(hwnd, focus)) {
         w->savedFocus = focus;
     }

@@ -94,8 +94,12 @@ HWND nextTabStop(HWND dialog, HWND from, bool previous) {
     return previous ? stops.back() : stops.front();
 }
 
-void focusDialogItem(HWND control) {
+void selectItemText(HWND control) {
     if (SendMessageA(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
+void focusDialogItem(HWND control) {
+    selectItemText(control);
     SetFocus(control);
 }
 

@@ -17,8 +17,10 @@ constexpr WORD kDcHasDefId = 0x534B;   // DC_HASDEFID
 // is not a tab stop of the dialog. Null when the dialog has none.
 HWND nextTabStop(HWND dialog, HWND from, bool previous);
 
-// Gives a control the focus as the dialog does: an edit's text is selected
-// first, so that typing replaces it.
+// Selects all of an edit's text (a control answering DLGC_HASSETSEL), so
+// that typing replaces it; other controls are left alone.
+void selectItemText(HWND control);
+// Gives a control the focus as the dialog does, its text selected first.
 void focusDialogItem(HWND control);
 
 // Tab, Shift+Tab, Return and Escape (WM_KEYDOWN and the WM_CHAR they type)
