@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <utility>
 
 #include <platform/embed.h>
 
@@ -128,6 +129,33 @@ TEST_F(FrameTest, SessionThroughTheMenus) {
                                                "ImgClose()",
                                                "ImgClose()"};
     EXPECT_EQ(host::state().recorded, expected);
+}
+
+// Keys typed into the next modal dialog: Tab and Return as keys, the rest as characters.
+void typeIntoDialog(const std::string &keys) {
+    plat::setModalIdleHandler([keys, done = false]() mutable {
+        if (std::exchange(done, true)) return false;
+        for (char c : keys) {
+            if (c != '\t' && c != '\r') {
+                plat::inputChar(static_cast<unsigned char>(c));
+                continue;
+            }
+            plat::inputKeyDown(c == '\t' ? VK_TAB : VK_RETURN);
+            plat::inputKeyUp(c == '\t' ? VK_TAB : VK_RETURN);
+        }
+        return true;
+    });
+}
+
+TEST_F(FrameTest, CalibrationDialogTakesTheKeyboard) {
+    ASSERT_TRUE(host::openImageFile(writeGray("a.pgm", 4, 4)));
+    // Each box's text is selected as the focus reaches it, so typing replaces it.
+    typeIntoDialog("0.5\t0.25\tum\r");
+    EXPECT_TRUE(choose(kCmdImageCalSpatial));
+    typeIntoDialog("2\t\t\t\t\r");  // Tab past the unit and OK to Cancel, which Return presses
+    EXPECT_TRUE(choose(kCmdImageCalIntensity));
+    plat::setModalIdleHandler({});
+    EXPECT_EQ(summary(), "images=1 zoom=1 spatial=0.5,0.25,um profiles=0");
 }
 
 TEST_F(FrameTest, FrameCoversTheScreenBeneathItsWindows) {

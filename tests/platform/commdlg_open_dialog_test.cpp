@@ -1,6 +1,6 @@
 // The Open dialog's folder view: which names a folder lists for a type, and
 // the dialog driven by a hand (rows clicked and double-clicked, a type
-// chosen, a name typed, OK and Cancel) or answered by the chooser after
+// chosen, a name typed, OK, Return and Cancel) or answered by the chooser after
 // navigating.
 #include <gtest/gtest.h>
 
@@ -184,6 +184,17 @@ TEST_F(OpenDialogTest, DoubleClickOnAFileChoosesIt) {
     ASSERT_TRUE(GetOpenFileNameA(&ofn_));
     EXPECT_EQ(std::string(file_), folder_ + "/b.TIF");
     EXPECT_EQ(ofn_.nFilterIndex, 1u);
+}
+
+TEST_F(OpenDialogTest, NameTypedAndReturnChooseTheFile) {
+    handSteps({[&](HWND d) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, kFileNameEditId)) << "the name edit starts with the focus";
+        for (char c : std::string("typed.png")) plat::inputChar(static_cast<unsigned char>(c));
+        plat::inputKeyDown(VK_RETURN);
+        plat::inputKeyUp(VK_RETURN);
+    }});
+    ASSERT_TRUE(GetOpenFileNameA(&ofn_));
+    EXPECT_EQ(std::string(file_), folder_ + "/typed.png");
 }
 
 TEST_F(OpenDialogTest, CancelReturnsNothing) {

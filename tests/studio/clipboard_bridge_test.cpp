@@ -1,6 +1,8 @@
 // The clipboard exchange, with the platform's real clipboard and a fake
 // desktop clipboard that counts what it is given.
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -48,15 +50,15 @@ protected:
     ClipboardBridge bridge{desktop};
 };
 
-TEST_F(ClipboardBridgeTest, PlatformTextGoesToTheDesktopAsIs) {
-    copyBlock(CF_TEXT, "x\ty\r\n1\t2\r\n");
-    EXPECT_EQ(desktop.contents, "x\ty\r\n1\t2\r\n");
-    EXPECT_EQ(desktop.sets, 1);
-}
-
-TEST_F(ClipboardBridgeTest, AChartPictureGoesAsItsSvgText) {
-    copyBlock(RegisterClipboardFormatA("image/svg+xml"), "<svg/>");
-    EXPECT_EQ(desktop.contents, "<svg/>");
+// Text as it is, a chart picture as its SVG text, each copy once.
+TEST_F(ClipboardBridgeTest, PlatformCopiesGoToTheDesktopAsText) {
+    const std::pair<UINT, std::string> copies[] = {{CF_TEXT, "x\ty\r\n1\t2\r\n"},
+                                                   {RegisterClipboardFormatA("image/svg+xml"), "<svg/>"}};
+    for (const auto &[format, bytes] : copies) {
+        copyBlock(format, bytes);
+        EXPECT_EQ(desktop.contents, bytes);
+    }
+    EXPECT_EQ(desktop.sets, 2);
 }
 
 TEST_F(ClipboardBridgeTest, DesktopTextBecomesPlatformTextOnceWithoutEcho) {

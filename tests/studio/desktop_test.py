@@ -3,20 +3,28 @@
 
 Run under xvfb-run (CTest does). A reference run of voprof does the same steps
 headless; the app must end in the same state: the same profile geometry, the
-same clipboard text, the same pixels on the screen. Menu and control positions
-are found on screenshots (menu bar texts, the highlighted menu bar item) and
-from the headless snapshots, never written in as numbers.
+same clipboard text, the same pixels on the screen. Dialogs are answered with
+the keyboard (a name typed into the field that has the focus, Return). Then the
+spreadsheet link sends the profile's data to a workbook named in its options
+dialog, and a file dropped on the window (a real XDND drop, xdnd_drop.py)
+opens. Menu and control positions are found on screenshots (menu bar texts,
+the highlighted menu bar item) and from the headless snapshots, never written
+in as numbers.
 
 Usage: desktop_test.py --studio PATH --voprof PATH --work DIR
 """
 import argparse
 import os
+import re
 import shutil
 import signal
 import subprocess
 import sys
 import time
 import traceback
+import zipfile
+
+import xdnd_drop
 
 DESKTOP = (0, 128, 128)    # the desktop colour behind windows
 HIGHLIGHT = (0, 0, 128)    # a highlighted menu item, and the active caption
@@ -30,6 +38,9 @@ MENU_BAR = 19
 IDC_CIRCLE = 1017
 IDM_CLIPBOARD = 1107
 TIMEOUT = 60
+# Rows of the popups used: the frame's Macro menu, the profile window's File menu.
+MACRO_ROWS = ["item", "item", "separator", "item"]
+PROFILE_FILE_ROWS = ["item"] * 4 + ["separator"] + ["item"] * 2 + ["separator"] + ["item"] * 2 + ["separator", "item"]
 
 
 class Image:
@@ -112,27 +123,6 @@ def active_caption(image):
         if run := colour_run(image, y, 0, image.width, HIGHLIGHT, 250):
             return run[0], y, run[1]
     return None
-
-
-def dialog_layout(shot):
-    """A file dialog's caption (left, top, right), the middle of its file name
-    field and of its OK button's text, or None while it is not all there."""
-    caption = active_caption(shot)
-    if not caption:
-        return None
-    left, top, right = caption
-    field = next(((y, run) for y in range(top + CAPTION, shot.height)
-                  if (run := colour_run(shot, y, left, right, WHITE, 100))), None)
-    if not field:
-        return None
-    y, (field_left, field_right) = field
-    ok_rows = range(top + CAPTION, y + 20)
-    ok_columns = [x for x in range(field_right + 5, right - 5) if any(dark(shot.pixel(x, r)) for r in ok_rows)]
-    if not ok_columns:
-        return None
-    ok_text = [x for x in ok_columns if x - ok_columns[0] < 30]  # the first button's text
-    ok_y = [r for r in ok_rows if any(dark(shot.pixel(x, r)) for x in ok_text)]
-    return caption, ((field_left + field_right) // 2, y + 2), ((ok_text[0] + ok_text[-1]) // 2, (ok_y[0] + ok_y[-1]) // 2)
 
 
 def dark(p):
@@ -226,13 +216,16 @@ class App:
         if stays:  # else the command ends the app
             poll("the menu to close", lambda: self.grab().pixel(probe_x, y) != HIGHLIGHT)
 
-    def dialog(self, typed):
-        """Types into the file name field of the dialog that is open and
-        presses its OK button, as a hand does it, then waits for it to go."""
-        caption, field, ok = poll("the dialog", lambda: dialog_layout(self.grab()))
-        self.click(*field)
+    def dialog(self, typed, owner_top=None):
+        """Types into the dialog that has just opened (its first field has the
+        focus) and presses Return, as a hand does it, then waits for it to go.
+        The active caption of an owner whose window starts at row `owner_top`
+        is not the dialog's."""
+        owners = range(owner_top, owner_top + WINDOW_FRAME + CAPTION) if owner_top is not None else ()
+        caption = poll("the dialog", lambda: (lambda c: c if c and c[1] not in owners else None)(
+            active_caption(self.grab())))
         self.xdotool("type", "--delay", "20", typed)
-        self.click(*ok)
+        self.xdotool("key", "Return")
         poll("the dialog to close", lambda: active_caption(self.grab()) != caption)
 
     def output_lines(self):
@@ -250,6 +243,16 @@ class App:
         self.choose(0, 0, self.grab().width, 0, ["item", "item", "item", "separator", "item"], 4, stays=False)
         status = self.process.wait(timeout=TIMEOUT)
         assert status == 0, "voprof-studio ended with status %d:\n%s" % (status, "\n".join(self.output_lines()))
+
+
+def sheet_values(workbook):
+    """The numbers of the workbook's first sheet, row by row, or None while
+    it cannot be read."""
+    try:
+        with zipfile.ZipFile(workbook) as book:
+            return [float(v) for v in re.findall(rb"<v>([^<]*)</v>", book.read("xl/worksheets/sheet1.xml"))]
+    except (OSError, KeyError, zipfile.BadZipFile):
+        return None
 
 
 def voprof(voprof_path, script_text, work, name):
@@ -317,8 +320,10 @@ def main():
 
     # The image, and the headless reference in two passes: the first finds
     # the line the profile starts with and where the Circle button is.
+    dropped = os.path.join(work, "dropped.png")
     voprof(args.voprof, 'ImgNew(160, 120, "rgb", "ramp-x")\nImgFill(40, 30, 119, 89, 255, 255, 255)\n'
-           'ImgSave("%s")\n' % sample, work, "make")
+           'ImgSave("%s")\nImgNew(56, 40, "gray8", "checker:8")\nImgSave("%s")\n'
+           'Snapshot("image", "dropped0.png")\n' % (sample, dropped), work, "make")
     opening = 'ImgOpen("%s")\nSnapshot("image", "image0.png")\nLineProfile()\nVoProfGet(102)\n' % sample
     first = voprof(args.voprof, opening + 'Snapshot("profile", "profile-line.png")\nProfCommand(%d)\n'
                    'Snapshot("profile", "profile-circle.png")\n' % IDC_CIRCLE, work, "probe")
@@ -355,16 +360,14 @@ def main():
     image_at = app.wait_for("the image window", load_png(os.path.join(work, "image0.png")))
     app.drag(image_at[0] + grip[0], image_at[1] + grip[1], image_at[0] + grip[0], image_at[1] + grip[1] + lowered)
     image_at = (image_at[0], image_at[1] + lowered)
-    app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 0)  # Macro > Record to file...
+    app.choose(0, 0, width, 3, MACRO_ROWS, 0)  # Macro > Record to file...
     app.dialog(record)
     app.choose(0, 0, width, 2, ["item"], 0)  # Analysis > Line Profile
     profile_at = app.wait_for("the profile window", load_png(os.path.join(work, "profile1.png")))
     app.drag(image_at[0] + drag[0], image_at[1] + drag[1], image_at[0] + drag[2], image_at[1] + drag[3])
     app.xdotool("key", "Right")
     app.click(profile_at[0] + radio[0], profile_at[1] + radio[1])
-    # File > Data to Clipboard in the profile window's menu.
-    app.choose(profile_at[0], profile_at[1], 240, 0,
-               ["item"] * 4 + ["separator"] + ["item"] * 2 + ["separator"] + ["item"] * 2 + ["separator", "item"], 5)
+    app.choose(profile_at[0], profile_at[1], 240, 0, PROFILE_FILE_ROWS, 5)  # File > Data to Clipboard
     expected_clip = open(os.path.join(work, "clip.txt"), "rb").read()
     clip = poll("the clipboard text", lambda: (lambda t: t if t == expected_clip else None)(
         subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True).stdout), timeout=20)
@@ -382,7 +385,23 @@ def main():
                                                                and g.pixel(999, 699) != (0, 0, 0) else None)(app.grab()))
     for y in (0, resized.height // 2, resized.height - 1):
         assert DESKTOP not in {resized.pixel(x, y) for x in range(resized.width)}, "the frame does not cover row %d" % y
-    app.choose(0, 0, width, 3, ["item", "item", "separator", "item"], 1)  # Macro > Stop Recording
+    app.choose(0, 0, width, 3, MACRO_ROWS, 1)  # Macro > Stop Recording
+
+    # The spreadsheet link from the profile window's menu: File > DDE Options
+    # names the workbook, File > DDE To Excel sends the data as a new sheet.
+    workbook = os.path.join(work, "sent.xlsx")
+    app.choose(profile_at[0], profile_at[1], 240, 0, PROFILE_FILE_ROWS, 9)  # File > DDE Options
+    app.dialog(workbook, owner_top=profile_at[1])
+    app.choose(profile_at[0], profile_at[1], 240, 0, PROFILE_FILE_ROWS, 8)  # File > DDE To Excel
+    sheet = poll("the workbook", lambda: sheet_values(workbook))
+    assert sheet == [float(v) for v in expected_clip.split()], "the sheet holds other numbers than the clipboard"
+
+    # A file dropped on the window opens in a new image window.
+    geometry = dict(line.split("=") for line in subprocess.run(
+        ["xdotool", "getwindowgeometry", "--shell", app.window], check=True, capture_output=True,
+        text=True).stdout.split())
+    xdnd_drop.drop_files(int(app.window), [dropped], int(geometry["X"]) + 500, int(geometry["Y"]) + 400)
+    app.wait_for("the dropped image", load_png(os.path.join(work, "dropped0.png")))
     app.quit()
 
     # The recording holds the line as the hand left it, and played in a

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "chart/dde_settings.h"
+#include "core/dialog_text.h"
 #include "core/host_state.h"
 #include "internal/dialog.h"
 
@@ -42,13 +43,6 @@ plat::res::DialogTemplate optionsTemplate() {
     return t;
 }
 
-std::string editText(HWND dialog, int id) {
-    HWND edit = GetDlgItem(dialog, id);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 INT_PTR CALLBACK optionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         const host::DdeSettings settings = host::readDdeSettings();
@@ -60,7 +54,7 @@ INT_PTR CALLBACK optionsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (LOWORD(wParam)) {
         case IDOK: {
             host::DdeSettings settings;
-            settings.workbook = editText(dialog, kWorkbookEditId);
+            settings.workbook = host::dialogItemText(dialog, kWorkbookEditId);
             settings.openAfterSend = IsDlgButtonChecked(dialog, kOpenAfterSendId) == BST_CHECKED;
             if (settings.workbook.empty() || settings.workbook.size() >= MAX_PATH) {
                 MessageBeep(0);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/dialog_text.h"
 #include "core/image_store.h"
 #include "frame/frame_state.h"
 #include "frame/host_statement.h"
@@ -61,13 +62,6 @@ plat::res::DialogTemplate calibrationTemplate(const Labels &labels) {
     return t;
 }
 
-std::string editText(HWND dialog, int id) {
-    HWND edit = GetDlgItem(dialog, id);
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(edit, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 // A finite number written alone (spaces around it allowed).
 std::optional<double> parseNumber(const std::string &text) {
     const char *begin = text.c_str();
@@ -85,7 +79,7 @@ bool acceptValues(HWND dialog, DialogData &data) {
     const Labels &labels = *data.labels;
     std::string line = std::string(labels.statement) + "(";
     for (int i = 0; i < kNumberFields; ++i) {
-        const std::string text = editText(dialog, kFirstEditId + i);
+        const std::string text = host::dialogItemText(dialog, kFirstEditId + i);
         std::optional<double> value = parseNumber(text);
         if (!value) {
             std::string field = labels.fields[i];
@@ -97,7 +91,7 @@ bool acceptValues(HWND dialog, DialogData &data) {
         }
         line += numberArgument(*value) + ", ";
     }
-    data.line = line + quotedArgument(editText(dialog, kFirstEditId + kNumberFields)) + ")";
+    data.line = line + quotedArgument(host::dialogItemText(dialog, kFirstEditId + kNumberFields)) + ")";
     return true;
 }
 

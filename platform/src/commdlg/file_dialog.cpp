@@ -24,6 +24,7 @@
 #include "commdlg/chosen_path.h"
 #include "commdlg/file_dialog_template.h"
 #include "commdlg/folder_view.h"
+#include "dialog/dialog_keys.h"
 #include "internal/dialog.h"
 
 namespace {
@@ -109,9 +110,11 @@ INT_PTR CALLBACK fileDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
     LPOFNHOOKPROC hook = state->hooked ? state->ofn->lpfnHook : nullptr;
     if (message == WM_INITDIALOG) {
         if (state->view) *state->view = initFolderView(dialog, *state->ofn);
-        return hook
-                   ? static_cast<INT_PTR>(hook(dialog, message, wParam, reinterpret_cast<LPARAM>(state->ofn)))
-                   : TRUE;
+        const bool defaultFocus =
+            !hook || hook(dialog, message, wParam, reinterpret_cast<LPARAM>(state->ofn)) != 0;
+        // The name edit starts with the focus, so that a name typed and Return choose the file.
+        if (defaultFocus) plat::focusDialogItem(GetDlgItem(dialog, kFileNameEditId));
+        return FALSE;
     }
     if (message == WM_NCDESTROY) gDialogs.erase(dialog);
     if (hook) {

@@ -1,9 +1,11 @@
 // Dialogs: creation from templates (dialog units from the dialog font), the
 // default dialog procedure with its DWLP_MSGRESULT convention, and modal
-// dialogs with a nested loop that disables the owner.
+// dialogs with a nested loop that disables the owner and hands every message
+// of the dialog to its keyboard handling.
 #include <algorithm>
 #include <cstring>
 
+#include "dialog/dialog_keys.h"
 #include "internal/ctl_color.h"
 #include "internal/dialog.h"
 #include "internal/init.h"
@@ -44,16 +46,9 @@ static void measureBaseUnits(HFONT font, int &baseX, int &baseY) {
     baseY = std::max<int>(1, tm.tmHeight);
 }
 
-static HWND firstTabStop(const Window &dialog) {
-    for (auto it = dialog.children.rbegin(); it != dialog.children.rend(); ++it) {
-        Window *c = findWindow(*it);
-        if (c && c->visible() && !(c->style & WS_DISABLED) && (c->style & WS_TABSTOP)) return *it;
-    }
-    return nullptr;
-}
-
 static void restoreFocus(Window &w) {
-    HWND target = w.savedFocus && IsChild(w.handle, w.savedFocus) ? w.savedFocus : firstTabStop(w);
+    HWND target = w.savedFocus && IsChild(w.handle, w.savedFocus) ? w.savedFocus
+                                                                  : nextTabStop(w.handle, nullptr, false);
     if (target && IsWindowEnabled(target)) SetFocus(target);
 }
 
@@ -88,6 +83,8 @@ LRESULT defDialogProc(Window &w, UINT message, WPARAM wParam, LPARAM lParam) {
             return DefWindowProcA(hwnd, message, wParam, lParam);
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(w.dialogFont);
+        case kDmGetDefId:
+            return defaultButton(hwnd);
         default:
             return DefWindowProcA(hwnd, message, wParam, lParam);
     }
@@ -119,6 +116,25 @@ static POINT dialogPosition(const res::DialogTemplate &tmpl, HWND owner, const R
     POINT origin{0, 0};
     if (owner && !(tmpl.style & DS_ABSALIGN)) ClientToScreen(owner, &origin);
     return POINT{origin.x + outer.left, origin.y + outer.top};
+}
+
+// WM_INITDIALOG's answer decides where the focus goes once the dialog is
+// active: TRUE asks for the first tab stop (found again, as the dialog may
+// have changed its controls), FALSE keeps the control the dialog procedure
+// gave the focus to. False when the dialog is gone.
+static bool initialiseFocus(HWND hwnd, LPARAM param) {
+    HWND first = nextTabStop(hwnd, nullptr, false);
+    const LRESULT defaultFocus = SendMessageA(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param);
+    Window *w = findWindow(hwnd);
+    if (!w) return false;
+    HWND focus = wm().focus;
+    if (defaultFocus) {
+        w->savedFocus = nextTabStop(hwnd, nullptr, false);
+        if (w->savedFocus) selectItemText(w->savedFocus);
+    } else if (focus && IsChild(hwnd, focus)) {
+        w->savedFocus = focus;
+    }
+    return findWindow(hwnd) != nullptr;
 }
 
 HWND createDialogIndirect(HINSTANCE instance, const res::DialogTemplate &tmpl, HWND owner, DLGPROC proc,
@@ -158,10 +174,7 @@ HWND createDialogIndirect(HINSTANCE instance, const res::DialogTemplate &tmpl, H
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     createControls(hwnd, instance, tmpl);
     if (!(w = findWindow(hwnd))) return nullptr;
-    HWND focus = firstTabStop(*w);
-    if (SendMessageA(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(focus), param) && (w = findWindow(hwnd)))
-        w->savedFocus = focus;
-    if (!findWindow(hwnd)) return nullptr;
+    if (!initialiseFocus(hwnd, param)) return nullptr;
     if (tmpl.style & WS_VISIBLE) ShowWindow(hwnd, SW_SHOWNORMAL);
     return findWindow(hwnd) ? hwnd : nullptr;
 }
@@ -170,6 +183,7 @@ INT_PTR runModalDialog(HWND dialog, HWND owner) {
     if (!findWindow(dialog)) return -1;
     bool disabledOwner = owner && IsWindowEnabled(owner);
     if (disabledOwner) EnableWindow(owner, FALSE);
+    filterDialogKeys(dialog);
     ShowWindow(dialog, SW_SHOWNORMAL);
     WindowManager &m = wm();
     bool cancelled = false;
@@ -178,7 +192,8 @@ INT_PTR runModalDialog(HWND dialog, HWND owner) {
         if (!m.queue.empty()) {
             PostedMessage p = m.queue.front();
             m.queue.pop_front();
-            deliver(p.hwnd, p.message, p.wParam, p.lParam, true);
+            MSG msg{p.hwnd, p.message, p.wParam, p.lParam, 0, m.cursor};
+            if (!IsDialogMessageA(dialog, &msg)) deliver(p.hwnd, p.message, p.wParam, p.lParam, true);
         } else if (paintPending()) {
             paintAll();
         } else if (m.idleHandler && m.idleHandler()) {

@@ -1,8 +1,9 @@
 // Dialog item helpers: finding controls by id and talking to them, and the
-// keyboard handling of IsDialogMessageA (Tab, Enter, Escape).
+// message loop entry IsDialogMessageA (its keys are in dialog_keys.cpp).
 #include <cstdio>
 #include <cstdlib>
 
+#include "dialog/dialog_keys.h"
 #include "window/state.h"
 
 using namespace plat;
@@ -83,36 +84,7 @@ LRESULT WINAPI SendDlgItemMessageA(HWND dialog, int id, UINT message, WPARAM wPa
 
 BOOL WINAPI IsDialogMessageA(HWND dialog, LPMSG msg) {
     if (!msg || !findWindow(dialog) || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd))) return FALSE;
-    if (msg->message == WM_KEYDOWN) {
-        if (msg->wParam == VK_ESCAPE) {
-            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-            return TRUE;
-        }
-        if (msg->wParam == VK_RETURN) {
-            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-            return TRUE;
-        }
-        if (msg->wParam == VK_TAB) {
-            Window *d = findWindow(dialog);
-            std::vector<HWND> stops;
-            for (auto it = d->children.rbegin(); it != d->children.rend(); ++it) {
-                Window *c = findWindow(*it);
-                if (c && c->visible() && !(c->style & WS_DISABLED) && (c->style & WS_TABSTOP))
-                    stops.push_back(*it);
-            }
-            if (!stops.empty()) {
-                size_t at = 0;
-                for (size_t i = 0; i < stops.size(); ++i)
-                    if (stops[i] == GetFocus())
-                        at = (i + (GetKeyState(VK_SHIFT) < 0 ? stops.size() - 1 : 1)) % stops.size();
-                SetFocus(stops[at]);
-            }
-            return TRUE;
-        }
-    }
-    DispatchMessageA(msg);
+    if (!handleDialogKey(dialog, *msg)) DispatchMessageA(msg);
     return TRUE;
 }
 

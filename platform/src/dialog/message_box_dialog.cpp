@@ -2,8 +2,9 @@
 //
 // The template only names the controls; their places are worked out in
 // pixels once the dialog exists, from the text as the dialog font lays it
-// out. The modal loop hands keys to the focused control, so the buttons are
-// subclassed to give Enter, Escape and Tab their dialog meaning.
+// out. The buttons are subclassed to give Enter, Escape and Tab a message
+// box's meaning (Tab goes along every button, Escape answers only where the
+// box has a way out) instead of the dialog's.
 #include "dialog/message_box_dialog.h"
 
 #include <algorithm>
@@ -62,6 +63,9 @@ void moveFocus(HWND dialog, HWND from) {
 }
 
 LRESULT CALLBACK buttonKeys(HWND button, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The buttons take their keys themselves, before the dialog's keyboard handling.
+    if (message == WM_GETDLGCODE && lParam != 0)
+        return CallWindowProcA(gButtonProc, button, message, wParam, lParam) | DLGC_WANTALLKEYS;
     if (message == WM_KEYDOWN) {
         HWND dialog = GetParent(button);
         switch (wParam) {
