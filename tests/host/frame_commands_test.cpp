@@ -158,6 +158,24 @@ TEST_F(FrameTest, CalibrationDialogTakesTheKeyboard) {
     EXPECT_EQ(summary(), "images=1 zoom=1 spatial=0.5,0.25,um profiles=0");
 }
 
+// Alt+F opens the File menu and O chooses "Open image...", as the mouse would.
+TEST_F(FrameTest, FileMenuWorksWithTheKeyboard) {
+    writeGray("a.pgm", 6, 4);
+    fileAnswers_.push_back(path("a.pgm"));
+    auto press = [](int vk) {
+        plat::inputKeyDown(vk);
+        plat::inputKeyUp(vk);
+    };
+    plat::inputKeyDown(VK_MENU);
+    press('F');
+    plat::inputKeyUp(VK_MENU);
+    press('O');
+    plat::pumpMessages();
+    EXPECT_EQ(fileDialogs_.size(), 1u);
+    EXPECT_TRUE(fileAnswers_.empty());
+    EXPECT_EQ(summary(), "images=1 zoom=1 profiles=0");
+}
+
 TEST_F(FrameTest, FrameCoversTheScreenBeneathItsWindows) {
     char caption[32] = "";
     GetWindowTextA(frame_, caption, sizeof caption);

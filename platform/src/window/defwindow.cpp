@@ -86,7 +86,7 @@ static LRESULT onSetCursor(Window &w, WPARAM wParam, LPARAM lParam) {
     return TRUE;
 }
 
-static LRESULT onSysCommand(Window &w, WPARAM wParam) {
+static LRESULT onSysCommand(Window &w, WPARAM wParam, LPARAM lParam) {
     HWND hwnd = w.handle;
     switch (wParam & 0xFFF0) {
         case SC_MINIMIZE:
@@ -100,6 +100,9 @@ static LRESULT onSysCommand(Window &w, WPARAM wParam) {
             break;
         case SC_CLOSE:
             deliver(hwnd, WM_CLOSE, 0, 0, false);
+            break;
+        case SC_KEYMENU:
+            keyMenuCommand(w, lParam);
             break;
         case SC_MOVE:
         case SC_SIZE: {
@@ -145,6 +148,27 @@ static LRESULT onNcButtonDown(Window &w, WPARAM hit) {
         default:
             return 0;
     }
+}
+
+// Alt or F10 pressed and released with no key between enters the menu bar
+// (WM_SYSCOMMAND SC_KEYMENU with 0), as Windows' DefWindowProc does.
+static void onKeyDown(WPARAM vk, LPARAM lParam, bool system) {
+    constexpr LPARAM kWasDown = 1 << 30;
+    bool menuKey = system && ((vk == VK_MENU && !(lParam & kWasDown)) || vk == VK_F10);
+    wm().menuKeyPending = menuKey ? vk : 0;
+}
+
+static void onKeyUp(Window &w, WPARAM vk) {
+    WindowManager &m = wm();
+    bool enter = m.menuKeyPending != 0 && m.menuKeyPending == vk;
+    m.menuKeyPending = 0;
+    if (enter) deliver(topLevelOf(w.handle), WM_SYSCOMMAND, SC_KEYMENU, 0, false);
+}
+
+// Alt+character asks the top-level window to open the bar popup it names.
+static void onSysChar(Window &w, WPARAM ch) {
+    if (ch == VK_TAB || ch == VK_ESCAPE || ch == VK_SPACE) return;
+    deliver(topLevelOf(w.handle), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(ch), false);
 }
 
 HBRUSH defaultCtlColor(HDC hdc, UINT message) {
@@ -225,9 +249,20 @@ extern "C" LRESULT WINAPI DefWindowProcA(HWND hwnd, UINT message, WPARAM wParam,
             return 0;
         }
         case WM_SYSCOMMAND:
-            return onSysCommand(*w, wParam);
+            return onSysCommand(*w, wParam, lParam);
         case WM_NCLBUTTONDOWN:
             return onNcButtonDown(*w, wParam);
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            onKeyDown(wParam, lParam, message == WM_SYSKEYDOWN);
+            return 0;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            onKeyUp(*w, wParam);
+            return 0;
+        case WM_SYSCHAR:
+            onSysChar(*w, wParam);
+            return 0;
         case WM_NCLBUTTONDBLCLK:
             if (wParam == HTCAPTION && (w->style & WS_MAXIMIZEBOX))
                 return deliver(hwnd, WM_SYSCOMMAND,

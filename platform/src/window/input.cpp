@@ -6,6 +6,7 @@
 // WM_SETCURSOR comes before every mouse message that is not captured.
 // Frame drags and open menus are states of the seam, not nested loops.
 #include <algorithm>
+#include <cctype>
 
 #include "internal/saturate.h"
 #include "window/state.h"
@@ -255,26 +256,53 @@ void plat::inputMouseUp(MouseButton button) {
     if (button == MouseButton::Left && pressed == target && pressedHit == hit) ncButtonCommand(target, hit);
 }
 
+// Bits of a key message's lParam: the repeat count of one, the context code
+// (Alt held), the previous state and the transition of a release.
+constexpr LPARAM kKeyRepeatOne = 1;
+constexpr LPARAM kKeyAltDown = 1 << 29;
+constexpr LPARAM kKeyRelease = static_cast<LPARAM>(0xC0000000u);
+
+static bool altHeld() {
+    return wm().keysDown.count(VK_MENU) != 0;
+}
+
+// The character a key types, as TranslateMessage would post it.
+static int typedCharacter(int vk) {
+    WindowManager &m = wm();
+    if (vk >= 'A' && vk <= 'Z') return m.shift ? vk : vk - 'A' + 'a';
+    if (vk >= '0' && vk <= '9') return vk;
+    if (vk == VK_SPACE || vk == VK_RETURN || vk == VK_BACK || vk == VK_ESCAPE || vk == VK_TAB) return vk;
+    if (vk == 0xBE) return '.';
+    if (vk == 0xBD) return m.shift ? '_' : '-';
+    return 0;
+}
+
 static void sendKey(int vk, bool down) {
     WindowManager &m = wm();
+    // The menu loop takes every key while a menu is open, releases included.
+    if (m.tracking == Tracking::Menu) {
+        if (down) menuKeyDown(vk);
+        return;
+    }
     HWND target = m.focus ? m.focus : m.active;
     if (!target) return;
-    LPARAM lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-    deliver(target, down ? WM_KEYDOWN : WM_KEYUP, static_cast<WPARAM>(vk), lParam, true);
-    if (!down || m.typedCharacters || !findWindow(target)) return;
-    // The character a key types, as TranslateMessage would post it.
-    int ch = 0;
-    if (vk >= 'A' && vk <= 'Z')
-        ch = m.shift ? vk : vk - 'A' + 'a';
-    else if (vk >= '0' && vk <= '9')
-        ch = vk;
-    else if (vk == VK_SPACE || vk == VK_RETURN || vk == VK_BACK || vk == VK_ESCAPE || vk == VK_TAB)
-        ch = vk;
-    else if (vk == 0xBE)
-        ch = '.';
-    else if (vk == 0xBD)
-        ch = m.shift ? '_' : '-';
-    if (ch) deliver(target, WM_CHAR, static_cast<WPARAM>(ch), lParam, true);
+    // With Alt held (Control not), and for F10, Windows sends the system
+    // key messages; the release of Alt itself is one too.
+    bool alt = altHeld() || (vk == VK_MENU && !down);
+    bool system = !m.control && (alt || vk == VK_MENU || vk == VK_F10);
+    LPARAM lParam = (down ? kKeyRepeatOne : kKeyRepeatOne | kKeyRelease) | (system && alt ? kKeyAltDown : 0);
+    UINT message = system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
+    deliver(target, message, static_cast<WPARAM>(vk), lParam, true);
+    if (!down || !findWindow(target)) return;
+    // Alt chords type system characters even when the embedder types the
+    // text itself, since its text never carries them.
+    if (system) {
+        if (int ch = typedCharacter(vk); ch && alt)
+            deliver(target, WM_SYSCHAR, static_cast<WPARAM>(ch), lParam, true);
+        return;
+    }
+    if (m.typedCharacters) return;
+    if (int ch = typedCharacter(vk)) deliver(target, WM_CHAR, static_cast<WPARAM>(ch), lParam, true);
 }
 
 void plat::inputKeyDown(int vk) {
@@ -289,6 +317,11 @@ void plat::inputKeyUp(int vk) {
 
 void plat::inputChar(unsigned int character) {
     WindowManager &m = wm();
+    // An open menu takes keys, not characters; a letter or digit typed with
+    // Alt held already went out as WM_SYSCHAR with its key.
+    if (m.tracking == Tracking::Menu) return;
+    bool alnum = (character < 0x80) && std::isalnum(static_cast<int>(character));
+    if (alnum && altHeld() && !m.control) return;
     HWND target = m.focus ? m.focus : m.active;
     if (target) deliver(target, WM_CHAR, static_cast<WPARAM>(character), 1, true);
 }

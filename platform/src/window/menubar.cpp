@@ -215,14 +215,35 @@ void openMenuBarPopup(Window &w, int index) {
     showPopup(popup, POINT{wr.left + rects[index].left, wr.top + rects[index].bottom + 1});
 }
 
-void closeMenuPopup(bool sendExit) {
+// Clears the keyboard highlight left in a popup and the submenus below it.
+static void clearPopupHighlights(HMENU menu) {
+    const std::vector<MenuItem> *items = menuItems(menu);
+    if (!items) return;
+    setMenuHighlight(menu, -1);
+    for (const MenuItem &item : *items)
+        if (item.flags & MF_POPUP) clearPopupHighlights(item.popup);
+}
+
+void hideMenuPopup() {
     WindowManager &m = wm();
-    HWND owner = m.popupOwner;
+    if (Window *w = findWindow(m.popupOwner); w && m.popupWindow) {
+        const std::vector<MenuItem> *items = menuItems(w->menu);
+        for (size_t i = 0; items && i < items->size(); ++i)
+            if ((*items)[i].flags & MF_POPUP) clearPopupHighlights((*items)[i].popup);
+    }
     if (m.popupWindow) {
         HWND p = m.popupWindow;
         m.popupWindow = nullptr;
         DestroyWindow(p);
     }
+    m.trackMenu = nullptr;
+}
+
+void closeMenuPopup(bool sendExit) {
+    WindowManager &m = wm();
+    HWND owner = m.popupOwner;
+    m.menuKeyPending = 0;
+    hideMenuPopup();
     if (Window *w = findWindow(owner)) {
         setMenuHighlight(w->menu, -1);
         invalidateFrame(*w);
@@ -278,6 +299,26 @@ void chooseTrackedItem(int position) {
     if (item.flags & (MF_GRAYED | MF_DISABLED)) return;
     closeMenuPopup(true);
     PostMessageA(owner, WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
+}
+
+// Puts the popup that opened a submenu back where it was: the inverse of the
+// submenu's placement above.
+void closeSubmenu(HMENU parent, int position) {
+    WindowManager &m = wm();
+    Window *p = findWindow(m.popupWindow);
+    if (!p) return;
+    int width = 0, height = 0;
+    popupLayout(parent, width, height);
+    POINT at{p->rect.left + 4 - width, p->rect.top - 2 - position * kPopupItemHeight};
+    setMenuHighlight(m.trackMenu, -1);
+    DestroyWindow(m.popupWindow);
+    m.popupWindow = nullptr;
+    m.trackMenu = parent;
+    showPopup(parent, at);
+}
+
+void redrawMenuPopup() {
+    if (wm().popupWindow) InvalidateRect(wm().popupWindow, nullptr, FALSE);
 }
 
 // Finds the path to a command: the bar position and the nested popups.

@@ -5,6 +5,7 @@ list(APPEND VO_PLATFORM_SOURCES
   src/window/defwindow.cpp
   src/window/geometry.cpp
   src/window/input.cpp
+  src/window/menu_keys.cpp
   src/window/menubar.cpp
   src/window/messages.cpp
   src/window/nonclient.cpp

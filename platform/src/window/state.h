@@ -155,6 +155,8 @@ struct WindowManager {
     int trackMenuIndex = -1;     // its position in the menu bar
     HWND popupWindow = nullptr;  // the window showing trackMenu
     HWND popupOwner = nullptr;   // the window whose menu bar it belongs to
+    // Alt or F10 pressed with no other key since: its release enters the menu.
+    WPARAM menuKeyPending = 0;
 };
 
 WindowManager &wm();
@@ -208,6 +210,18 @@ int popupItemAt(POINT screenPoint);
 void chooseTrackedItem(int position);
 void drawMenuBar(Window &w, HDC hdc);
 bool isMenuPopupWindow(HWND hwnd);
+// Closes the open popup, staying in the menu with its bar item highlighted.
+void hideMenuPopup();
+// Leaves an open submenu for the popup holding it (at that position).
+void closeSubmenu(HMENU parent, int position);
+void redrawMenuPopup();
+
+// The keyboard in menus (menu_keys.cpp).
+// WM_SYSCOMMAND SC_KEYMENU: 0 enters the menu bar, a character opens the bar
+// popup with that mnemonic.
+void keyMenuCommand(Window &w, LPARAM character);
+// A key pressed while a menu is open; every key goes to the menu.
+void menuKeyDown(int vk);
 
 // Dialogs (dialog/).
 LRESULT defDialogProc(Window &w, UINT message, WPARAM wParam, LPARAM lParam);
