@@ -120,6 +120,15 @@ LRESULT CALLBACK imageWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
             if (LOWORD(wParam) != WA_INACTIVE) noteImageWindowActivated(window);
             return result;
         }
+        case WM_SYSCOMMAND:
+            // An image window has no menu bar of its own: the keyboard's way
+            // into menus (Alt, F10, Alt+letter) goes to the bar of the window
+            // that owns it, the frame's when there is one.
+            if ((wParam & 0xFFF0) == SC_KEYMENU) {
+                HWND owner = GetWindow(window, GW_OWNER);
+                if (owner && GetMenu(owner)) return SendMessageA(owner, message, wParam, lParam);
+            }
+            break;
         case WM_CLOSE:
             if (!findView(window)) break;
             closeImageWindow(window);
