@@ -11,7 +11,7 @@
 #include <utility>
 
 #include "chart/dde_settings.h"
-#include "core/dialog_text.h"
+#include "core/host_dialog.h"
 #include "core/host_state.h"
 #include "internal/dialog.h"
 
@@ -22,13 +22,7 @@ constexpr int kWorkbookEditId = 101;
 constexpr int kOpenAfterSendId = 102;
 
 plat::res::DialogTemplate optionsTemplate() {
-    plat::res::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
-    t.x = 30;
-    t.y = 30;
-    t.cx = 260;
-    t.cy = 78;
-    t.caption = "Spreadsheet Link";
+    plat::res::DialogTemplate t = host::modalDialogTemplate("Spreadsheet Link", 30, 30, 260, 78);
     t.controls.push_back(
         plat::res::childControl("static", "&Workbook:", kWorkbookLabelId, SS_LEFT, 7, 7, 190, 9));
     t.controls.push_back(plat::res::childControl("edit", "", kWorkbookEditId,
@@ -36,10 +30,7 @@ plat::res::DialogTemplate optionsTemplate() {
     t.controls.push_back(plat::res::childControl("button", "Open the workbook after each send",
                                                  kOpenAfterSendId, BS_AUTOCHECKBOX | WS_TABSTOP, 7, 38, 190,
                                                  10));
-    t.controls.push_back(plat::res::childControl("button", "OK", IDOK,
-                                                 BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 203, 7, 50, 14));
-    t.controls.push_back(
-        plat::res::childControl("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 203, 25, 50, 14));
+    host::addOkCancel(t, 203, 50);
     return t;
 }
 

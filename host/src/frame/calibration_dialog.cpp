@@ -8,7 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/dialog_text.h"
+#include "core/host_dialog.h"
 #include "core/image_store.h"
 #include "frame/frame_state.h"
 #include "frame/host_statement.h"
@@ -41,13 +41,7 @@ struct DialogData {
 };
 
 plat::res::DialogTemplate calibrationTemplate(const Labels &labels) {
-    plat::res::DialogTemplate t;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK;
-    t.x = 40;
-    t.y = 40;
-    t.cx = 220;
-    t.cy = 70;
-    t.caption = labels.caption;
+    plat::res::DialogTemplate t = modalDialogTemplate(labels.caption, 40, 40, 220, 70);
     for (int i = 0; i < kFieldCount; ++i) {
         const short y = static_cast<short>(7 + 20 * i);
         t.controls.push_back(
@@ -55,10 +49,7 @@ plat::res::DialogTemplate calibrationTemplate(const Labels &labels) {
         t.controls.push_back(plat::res::childControl(
             "edit", "", kFirstEditId + i, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 100, y, 60, 12));
     }
-    t.controls.push_back(plat::res::childControl("button", "OK", IDOK,
-                                                 BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP, 166, 7, 47, 14));
-    t.controls.push_back(
-        plat::res::childControl("button", "Cancel", IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 166, 25, 47, 14));
+    addOkCancel(t, 166, 47);
     return t;
 }
 
