@@ -27,6 +27,9 @@ RawTiff uncompressed(ImageClass cls) {
     return t;
 }
 
+// Limits under which every mappable file is mapped, however small.
+const host::DecodeLimits kMapAny{.minMappedBytes = 0};
+
 bool isMapped(const host::Image &image) {
     return image.gray8.isMapped() || image.gray16.isMapped() || image.gray32f.isMapped() ||
            image.rgb.isMapped();
@@ -74,10 +77,15 @@ TEST_P(TiffStorage, PixelsExactMappedOnlyWhenLaidOutAsInMemory) {
     GetParam().change(t);
     imgtest::ScratchDir dir;
     imgtest::writeRawTiff(dir.file("s.tif"), t);
-    const host::ImageResult result = host::loadImage(dir.file("s.tif"));
+    const host::ImageResult result = host::loadImage(dir.file("s.tif"), kMapAny);
     ASSERT_TRUE(result.ok()) << result.error;
     imgtest::expectFormulaPixels(*result.image, GetParam().cls);
     EXPECT_EQ(isMapped(*result.image), GetParam().mapped);
+    // Below the mapping size the same file is read, to the same pixels.
+    const host::ImageResult read = host::loadImage(dir.file("s.tif"));
+    ASSERT_TRUE(read.ok()) << read.error;
+    imgtest::expectFormulaPixels(*read.image, GetParam().cls);
+    EXPECT_FALSE(isMapped(*read.image));
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, TiffStorage, testing::ValuesIn(kCases),
@@ -87,7 +95,7 @@ TEST(TiffMapping, EditsStayInTheProcessAndInTheirOwnCopy) {
     imgtest::ScratchDir dir;
     imgtest::writeRawTiff(dir.file("m.tif"), uncompressed(ImageClass::Gray16));
     const std::vector<uint8_t> fileBefore = imgtest::readBytes(dir.file("m.tif"));
-    host::Image image = *host::loadImage(dir.file("m.tif")).image;
+    host::Image image = *host::loadImage(dir.file("m.tif"), kMapAny).image;
     ASSERT_TRUE(image.gray16.isMapped());
 
     const host::Image untouchedCopy = image;  // taken before any edit
@@ -108,7 +116,7 @@ TEST(TiffMapping, EditsStayInTheProcessAndInTheirOwnCopy) {
 TEST(TiffMapping, ResizingLeavesTheMappingWithItsPixels) {
     imgtest::ScratchDir dir;
     imgtest::writeRawTiff(dir.file("m.tif"), uncompressed(ImageClass::Gray8));
-    host::Image image = *host::loadImage(dir.file("m.tif")).image;
+    host::Image image = *host::loadImage(dir.file("m.tif"), kMapAny).image;
     const size_t count = image.gray8.size();
     image.gray8.push_back(7);
     EXPECT_FALSE(image.gray8.isMapped());

@@ -53,7 +53,12 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
     plat::Surface &surface() const { return *plat::bitmapSurface(bitmap_); }
-    std::vector<uint32_t> pixels() const { return surface().pixels; }
+    std::vector<uint32_t> pixels() const {
+        const auto &surfacePixels = surface().pixels;
+        std::vector<uint32_t> copy(surfacePixels.size());
+        std::copy(surfacePixels.begin(), surfacePixels.end(), copy.begin());
+        return copy;
+    }
     COLORREF at(int x, int y) const { return plat::colorrefFromPixel(surface().at(x, y)); }
     void fill(const std::function<COLORREF(int, int)> &f) {
         for (int y = 0; y < height_; ++y)
@@ -74,7 +79,7 @@ public:
         const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string path = std::string(info->test_suite_name()) + "_" + info->name() + ".png";
         std::replace(path.begin(), path.end(), '/', '_');
-        plat::writePng(plat::Image{width_, height_, surface().pixels}, path, nullptr);
+        plat::writePng(plat::Image{width_, height_, pixels()}, path, nullptr);
         return path;
     }
 

@@ -1,39 +1,24 @@
-// Zeroed memory from calloc or from anonymous mappings advised for huge pages.
+// Zeroed memory from calloc or from the platform's large blocks.
 #include "core/zeroed_memory.h"
 
 #include <cstdlib>
 #include <new>
 #include <utility>
 
-#include <sys/mman.h>
+#include "platform/large_blocks.h"
 
 namespace host {
 
-namespace {
-
-constexpr size_t kHugePage = size_t{2} << 20;
-
-}  // namespace
-
 ZeroedMemory::ZeroedMemory(size_t bytes) {
     if (bytes == 0) return;
-    if (bytes < kHugePage) {
+    if (bytes < plat::kLargeBlockBytes) {
         data_ = static_cast<uint8_t *>(std::calloc(bytes, 1));
         if (!data_) throw std::bad_alloc();
         return;
     }
-    // One huge page more than asked for, so that the block can start on one.
-    if (bytes > SIZE_MAX - kHugePage) throw std::bad_alloc();
-    mappedBytes_ = bytes + kHugePage;
-    mapped_ = ::mmap(nullptr, mappedBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped_ == MAP_FAILED) {
-        mapped_ = nullptr;
-        throw std::bad_alloc();
-    }
-    const uintptr_t start =
-        (reinterpret_cast<uintptr_t>(mapped_) + kHugePage - 1) & ~uintptr_t{kHugePage - 1};
-    data_ = reinterpret_cast<uint8_t *>(start);
-    ::madvise(data_, bytes, MADV_HUGEPAGE);  // advice only: without huge pages the memory is still good
+    data_ = static_cast<uint8_t *>(plat::allocateLargeBlock(bytes));
+    if (!data_) throw std::bad_alloc();
+    largeBytes_ = bytes;
 }
 
 ZeroedMemory::ZeroedMemory(ZeroedMemory &&other) noexcept {
@@ -44,8 +29,7 @@ ZeroedMemory &ZeroedMemory::operator=(ZeroedMemory &&other) noexcept {
     if (this == &other) return *this;
     release();
     data_ = std::exchange(other.data_, nullptr);
-    mapped_ = std::exchange(other.mapped_, nullptr);
-    mappedBytes_ = std::exchange(other.mappedBytes_, 0);
+    largeBytes_ = std::exchange(other.largeBytes_, 0);
     return *this;
 }
 
@@ -54,13 +38,12 @@ ZeroedMemory::~ZeroedMemory() {
 }
 
 void ZeroedMemory::release() {
-    if (mapped_)
-        ::munmap(mapped_, mappedBytes_);
+    if (largeBytes_)
+        plat::freeLargeBlock(data_, largeBytes_);
     else
         std::free(data_);
     data_ = nullptr;
-    mapped_ = nullptr;
-    mappedBytes_ = 0;
+    largeBytes_ = 0;
 }
 
 }  // namespace host

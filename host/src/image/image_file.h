@@ -46,6 +46,14 @@ struct DecodeLimits {
     // or tile, an interlaced PNG). Pixels mapped from a file allocate nothing
     // and are bounded by the sides alone.
     uint64_t maxPixelBytes = uint64_t{1} << 30;
+    // Pixels that lie in the file as the image keeps them are mapped from this
+    // size up, and read into memory below it. Reading copies them once, but
+    // each mapped page costs a fault on its first touch (on a virtual machine
+    // also a shadow page-table fill), and the display range touches them all
+    // at once: a 128 MB file reads and scans in half the time it maps and
+    // scans. Larger ones are mapped, so an image bigger than memory opens at
+    // once and pages in only what is read.
+    uint64_t minMappedBytes = uint64_t{1} << 30;
 };
 
 // Reads an image file. Errors name the file and the reason (unreadable,

@@ -205,9 +205,11 @@ std::string checkChunkSize(uint64_t chunkBytes, const TiffLayout &l, const Decod
     return {};
 }
 
-// Compressed chunks of a file are worth a second reader on the other core.
+// A large file's chunks are worth a second reader on the other core: it
+// halves the decoding of compressed ones, and for plain ones the system's
+// copying and the faults of fresh pages.
 bool worthTwoReaders(const TiffSource &source, const TiffLayout &l, const ChunkGrid &grid) {
-    return source.file && l.compression != COMPRESSION_NONE && grid.count() >= 2 &&
+    return source.file && grid.count() >= 2 &&
            uint64_t(l.width) * l.height * l.samplesPerPixel * (l.bitsPerSample / 8u) >= kParallelBytes &&
            std::thread::hardware_concurrency() >= 2;
 }

@@ -1,6 +1,7 @@
-// Getting a TIFF's pixels into an image: by mapping the file when its pixels
-// lie there exactly as the image keeps them, else by decoding each strip or
-// tile straight into the image (two readers at once for compressed files).
+// Getting a TIFF's pixels into an image: by mapping the file when a large
+// image's pixels lie there exactly as the image keeps them, else by decoding
+// each strip or tile straight into the image (two readers at once for large
+// files).
 #pragma once
 
 #include <memory>

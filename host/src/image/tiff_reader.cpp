@@ -1,6 +1,6 @@
 // Decoding TIFF with libtiff: the first directory only. Strips are read as
-// tiles as wide as the image, so one loop serves both layouts; a file whose
-// pixels lie as the image keeps them is mapped instead of read.
+// tiles as wide as the image, so one loop serves both layouts; a large file
+// whose pixels lie as the image keeps them is mapped instead of read.
 #include <algorithm>
 #include <cstdio>
 #include <limits>
@@ -83,7 +83,10 @@ ImageResult decodeOpened(TiffSource &source, const DecodeLimits &limits) {
     TiffLayout layout;
     if (std::string error = readTiffLayout(source.tif, layout); !error.empty())
         return ImageResult::failure(error);
-    std::optional<uint64_t> offset = source.file ? mappableOffset(source.tif, layout) : std::nullopt;
+    const uint64_t imageBytes = layout.imageRowBytes() * layout.height;
+    std::optional<uint64_t> offset = source.file && imageBytes >= limits.minMappedBytes
+                                         ? mappableOffset(source.tif, layout)
+                                         : std::nullopt;
     ImageResult result;
     if (offset) {
         DecodeLimits sidesOnly = limits;

@@ -9,12 +9,15 @@
 
 #include <windows.h>
 
+#include "platform/large_blocks.h"
+
 namespace plat {
 
 struct Surface {
     int width = 0;
     int height = 0;
-    std::vector<uint32_t> pixels;
+    // A window-sized surface is megabytes: it takes huge pages.
+    std::vector<uint32_t, LargeBlockAllocator<uint32_t>> pixels;
 
     Surface() = default;
     Surface(int w, int h, uint32_t fill = 0) { resize(w, h, fill); }

@@ -5,6 +5,7 @@ list(APPEND VO_PLATFORM_SOURCES
   src/kernel/global_memory.cpp
   src/kernel/ini_document.cpp
   src/kernel/last_error.cpp
+  src/kernel/large_blocks.cpp
   src/kernel/lfile.cpp
   src/kernel/beep.cpp
   src/kernel/mul_div.cpp
