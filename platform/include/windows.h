@@ -1067,6 +1067,7 @@ typedef struct _OFSTRUCT {
 #define FF_MODERN 0x30
 
 #define BI_RGB 0L
+#define BI_BITFIELDS 3L
 #define DIB_RGB_COLORS 0
 #define DIB_PAL_COLORS 1
 #define SRCCOPY 0x00CC0020
@@ -1327,6 +1328,8 @@ int WINAPI GetObjectA(HANDLE h, int c, LPVOID pv);
 HDC WINAPI CreateCompatibleDC(HDC hdc);
 BOOL WINAPI DeleteDC(HDC hdc);
 HBITMAP WINAPI CreateCompatibleBitmap(HDC hdc, int cx, int cy);
+HBITMAP WINAPI CreateDIBSection(HDC hdc, const BITMAPINFO *pbmi, UINT usage, VOID **ppvBits, HANDLE hSection,
+                                DWORD offset);
 int WINAPI SetROP2(HDC hdc, int rop2);
 int WINAPI GetROP2(HDC hdc);
 int WINAPI SetBkMode(HDC hdc, int mode);

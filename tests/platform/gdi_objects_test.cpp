@@ -1,5 +1,5 @@
-// GDI objects and DCs: stock objects, selection, deletion, GetObject,
-// SaveDC/RestoreDC, clipping, system colours, the screen DC, and the
+// GDI objects and DCs: stock objects, selection, deletion, GetObject, DIB
+// sections, SaveDC/RestoreDC, clipping, system colours, the screen DC, and the
 // failure values Windows gives for bad handles.
 #include "gdi_test_support.h"
 
@@ -109,6 +109,74 @@ TEST(GetObject, ReportsSizesAndCopiesAtMostWhatFits) {
     DeleteObject(pen);
     DeleteObject(bitmap);
     DeleteDC(dc);
+}
+
+BITMAPINFO dibInfo(LONG width, LONG height, WORD bits = 32) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = bits;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+TEST(CreateDIBSection, ItsBitsAreThePixelsTheDcDrawsOn) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    const BITMAPINFO info = dibInfo(6, -4);
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    ASSERT_NE(bits, nullptr);
+    auto *pixels = static_cast<uint32_t *>(bits);
+    EXPECT_TRUE(std::all_of(pixels, pixels + 24, [](uint32_t p) { return p == 0; }));
+    SelectObject(dc, bitmap);
+    pixels[1 * 6 + 2] = 0x00112233;  // blue, green, red, unused bytes
+    EXPECT_EQ(GetPixel(dc, 2, 1), RGB(0x11, 0x22, 0x33));
+    SetPixel(dc, 5, 3, RGB(1, 2, 3));
+    EXPECT_EQ(pixels[3 * 6 + 5], 0x00010203u);
+    // Copied out by BitBlt like any bitmap.
+    HDC copy = CreateCompatibleDC(nullptr);
+    HBITMAP target = CreateCompatibleBitmap(copy, 6, 4);
+    SelectObject(copy, target);
+    BitBlt(copy, 0, 0, 6, 4, dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(GetPixel(copy, 2, 1), RGB(0x11, 0x22, 0x33));
+    EXPECT_EQ(GetPixel(copy, 5, 3), RGB(1, 2, 3));
+    DeleteDC(copy);
+    DeleteObject(target);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+}
+
+TEST(CreateDIBSection, RefusesWhatItCannotShare) {
+    struct Case {
+        const char *name;
+        BITMAPINFO info;
+        UINT usage;
+        HANDLE section;
+    };
+    BITMAPINFO bitfields = dibInfo(4, -4);
+    bitfields.bmiHeader.biCompression = BI_BITFIELDS;
+    int sectionObject = 0;
+    const Case cases[] = {
+        {"bottom-up rows", dibInfo(4, 4), DIB_RGB_COLORS, nullptr},
+        {"24 bits", dibInfo(4, -4, 24), DIB_RGB_COLORS, nullptr},
+        {"8 bits", dibInfo(4, -4, 8), DIB_RGB_COLORS, nullptr},
+        {"bit fields", bitfields, DIB_RGB_COLORS, nullptr},
+        {"palette indices", dibInfo(4, -4), DIB_PAL_COLORS, nullptr},
+        {"file section", dibInfo(4, -4), DIB_RGB_COLORS, &sectionObject},
+        {"no width", dibInfo(0, -4), DIB_RGB_COLORS, nullptr},
+        {"no height", dibInfo(4, 0), DIB_RGB_COLORS, nullptr},
+        {"too many pixels", dibInfo(1 << 16, -(1 << 16)), DIB_RGB_COLORS, nullptr},
+    };
+    for (const Case &c : cases) {
+        void *bits = &sectionObject;
+        SetLastError(0);
+        EXPECT_EQ(CreateDIBSection(nullptr, &c.info, c.usage, &bits, c.section, 0), nullptr) << c.name;
+        EXPECT_EQ(bits, nullptr) << c.name;
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)) << c.name;
+    }
 }
 
 TEST(InvalidHandles, GiveTheFailureValuesOfWindows) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -35,17 +36,24 @@ size_t strideOf(const PlotSeries &series) {
     return series.stride ? series.stride : sizeof(double);
 }
 
-// The count values of a series from its first element on. Packed series
-// (the usual reply) are one block copy; the values are the same bits either way.
+// The count values of a series from its first element on. Packed, aligned
+// series (the usual reply) are one block copy; the values are the same bits
+// either way.
 void copySeries(const PlotSeries &series, size_t count, std::vector<double> &out) {
-    out.resize(count);
     const size_t stride = strideOf(series);
     const char *from = reinterpret_cast<const char *>(series.data) + series.first * stride;
-    if (stride == sizeof(double)) {
-        if (count > 0) std::memcpy(out.data(), from, count * sizeof(double));
+    if (stride == sizeof(double) && reinterpret_cast<uintptr_t>(from) % alignof(double) == 0) {
+        const auto *values = reinterpret_cast<const double *>(from);
+        out.assign(values, values + count);  // copied, not zeroed first
         return;
     }
-    for (size_t i = 0; i < count; ++i) std::memcpy(&out[i], from + i * stride, sizeof(double));
+    out.clear();
+    out.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        double value;
+        std::memcpy(&value, from + i * stride, sizeof(double));
+        out.push_back(value);
+    }
 }
 
 // A plot without values has no points; one without distances is spread one

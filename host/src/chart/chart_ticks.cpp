@@ -134,17 +134,19 @@ AxisTicks axisTicks(const AxisSpan &span, TickStep step) {
     double last = std::floor(span.high / size + kEndSlack);
     if (!std::isfinite(first) || !std::isfinite(last) || last < first) return ticks;
     const auto count = static_cast<long long>(std::min(last - first + 1, kMaxTicks));
-    std::vector<std::string> exponentTexts;
     int decimals = std::max(0, -step.exponent);
     for (long long i = 0; i < count; ++i) {
         // A multiple of the step, never a running sum: no drift along the axis.
         double value = (first + static_cast<double>(i)) * size;
         ticks.values.push_back(value);
         ticks.texts.push_back(fixedText(value, decimals));
-        exponentTexts.push_back(exponentText(value, step.exponent));
     }
-    size_t fixedLength = longest(ticks.texts);
-    if (fixedLength > kLongFixedText && longest(exponentTexts) < fixedLength) ticks.texts = exponentTexts;
+    // Long numbers are written with an exponent when that is shorter.
+    const size_t fixedLength = longest(ticks.texts);
+    if (fixedLength <= kLongFixedText) return ticks;
+    std::vector<std::string> exponentTexts;
+    for (double value : ticks.values) exponentTexts.push_back(exponentText(value, step.exponent));
+    if (longest(exponentTexts) < fixedLength) ticks.texts = std::move(exponentTexts);
     return ticks;
 }
 

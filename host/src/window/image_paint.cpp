@@ -171,19 +171,19 @@ uint8_t displayLevel(double value, DisplayRange range) {
     return static_cast<uint8_t>(std::lround((value - range.low) * 255.0 / (range.high - range.low)));
 }
 
-std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range,
-                                 const RECT &area, uint32_t background) {
+void renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range, const RECT &area,
+                uint32_t background, uint32_t *pixels) {
     const LONG width = std::max<LONG>(area.right - area.left, 0);
     const LONG height = std::max<LONG>(area.bottom - area.top, 0);
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height), background);
-    if (width == 0 || height == 0) return pixels;
+    std::fill_n(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), background);
+    if (width == 0 || height == 0) return;
     std::vector<int> columns = sourceMap(area.left, area.right, geometry.scrollX, geometry.zoom, image.width);
     std::vector<int> rows = sourceMap(area.top, area.bottom, geometry.scrollY, geometry.zoom, image.height);
     PixelReader read(image, range);
     for (LONG y = 0; y < height; ++y) {
         int sy = rows[static_cast<size_t>(y)];
         if (sy < 0) continue;
-        uint32_t *out = pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+        uint32_t *out = pixels + static_cast<size_t>(y) * static_cast<size_t>(width);
         if (y > 0 && rows[static_cast<size_t>(y) - 1] == sy) {
             std::copy_n(out - width, width, out);  // the same image row as the row above
             continue;
@@ -194,7 +194,6 @@ std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometr
             if (sx >= 0) out[x] = read(rowStart + static_cast<size_t>(sx));
         }
     }
-    return pixels;
 }
 
 }  // namespace host

@@ -34,10 +34,10 @@ DisplayRange displayRange(const Image &image);
 // The display byte of a gray value.
 uint8_t displayLevel(double value, DisplayRange range);
 
-// The client rectangle `area` of a window showing the image, as 0x00RRGGBB
-// pixels, rows top to bottom, area width pixels each; client pixels that show
-// no image pixel get `background`.
-std::vector<uint32_t> renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range,
-                                 const RECT &area, uint32_t background);
+// Writes the client rectangle `area` of a window showing the image to `out`
+// as 0x00RRGGBB pixels, rows top to bottom, area width pixels each; client
+// pixels that show no image pixel get `background`.
+void renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range, const RECT &area,
+                uint32_t background, uint32_t *out);
 
 }  // namespace host

@@ -4,6 +4,7 @@
 #include "core/host_reset.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace host {
 
@@ -46,7 +47,7 @@ ImageView &addView(HWND window, int imageId) {
     ImageView view;
     view.window = window;
     view.imageId = imageId;
-    list().views.push_back(view);
+    list().views.push_back(std::move(view));
     return list().views.back();
 }
 

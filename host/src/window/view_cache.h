@@ -3,10 +3,11 @@
 // image. It is rendered again only when what it shows changed: the image's
 // pixels or the image itself (the owner calls invalidate()), or the client
 // size, zoom, scroll, display range or background, which it compares itself.
+// The pixels live in a DIB section selected into a memory DC, so a repaint
+// is a plain BitBlt of the invalid area.
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 #include <windows.h>
 
@@ -18,6 +19,13 @@ namespace host {
 
 class ViewCache {
 public:
+    ViewCache() = default;
+    ViewCache(ViewCache &&other) noexcept;
+    ViewCache &operator=(ViewCache &&other) noexcept;
+    ViewCache(const ViewCache &) = delete;
+    ViewCache &operator=(const ViewCache &) = delete;
+    ~ViewCache();
+
     void invalidate() { valid_ = false; }
 
     // Renders the whole client area (width x height) again unless the cached
@@ -32,8 +40,15 @@ public:
 private:
     bool shows(const ViewGeometry &geometry, DisplayRange range, LONG width, LONG height,
                uint32_t background) const;
+    // A DIB section of width x height in the memory DC; false when the
+    // system has none to give.
+    bool allocate(LONG width, LONG height);
+    void release();
 
-    std::vector<uint32_t> pixels_;  // 0x00RRGGBB, rows top to bottom
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ previous_ = nullptr;  // the DC's bitmap before ours
+    uint32_t *pixels_ = nullptr;  // 0x00RRGGBB, rows top to bottom
     LONG width_ = 0, height_ = 0;
     ViewGeometry geometry_;
     DisplayRange range_;

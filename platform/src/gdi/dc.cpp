@@ -11,8 +11,10 @@ namespace plat::gdi {
 
 namespace {
 
+// Never destroyed: on Windows GDI lives outside the process, so a DC or an
+// object released by a destructor that runs at exit is still there to release.
 HandleTable<Dc> &dcTable() {
-    static HandleTable<Dc> table(kDcHandleBase);
+    static HandleTable<Dc> &table = *new HandleTable<Dc>(kDcHandleBase);
     return table;
 }
 

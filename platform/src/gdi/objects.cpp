@@ -20,8 +20,10 @@ struct ObjectTable {
     std::map<uintptr_t, std::shared_ptr<GdiObject>> objects;
 };
 
+// Never destroyed, like the DC table (gdi/dc.cpp): objects released at exit
+// find it still there.
 ObjectTable &table() {
-    static ObjectTable t;
+    static ObjectTable &t = *new ObjectTable;
     return t;
 }
 

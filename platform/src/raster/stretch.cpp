@@ -39,12 +39,32 @@ void blitRow(uint32_t *dest, const uint32_t *src, int64_t srcX0, const std::vect
     }
 }
 
+// An unscaled, unmirrored copy: each visible row whose source row exists is
+// one block move of the columns whose source columns exist; the rest is left
+// alone, as the general walk leaves unmapped pixels.
+void copyUnscaled(const Canvas &canvas, const StretchRequest &q, const Box &visible, const SourceRows &rows) {
+    const int64_t toSourceX = q.srcX - q.dest.left, toSourceY = q.srcY - q.dest.top;
+    const int64_t left = std::max(visible.left, q.sourceBounds.left - toSourceX);
+    const int64_t right = std::min(visible.right, q.sourceBounds.right - toSourceX);
+    const int64_t top = std::max(visible.top, q.sourceBounds.top - toSourceY);
+    const int64_t bottom = std::min(visible.bottom, q.sourceBounds.bottom - toSourceY);
+    if (left >= right) return;
+    const size_t rowBytes = static_cast<size_t>(right - left) * sizeof(uint32_t);
+    for (int64_t y = top; y < bottom; ++y)
+        std::memmove(canvas.pixel(left, y), rows(y + toSourceY, left + toSourceX, right + toSourceX),
+                     rowBytes);
+}
+
 }  // namespace
 
 void stretchBlit(const Canvas &canvas, const StretchRequest &q, const SourceRows &rows) {
     Box visible = q.dest.intersect(canvas.clip);
     if (visible.empty() || q.srcWidth <= 0 || q.srcHeight <= 0) return;
     int64_t dw = q.dest.right - q.dest.left, dh = q.dest.bottom - q.dest.top;
+    if (q.rop == 0xCC && !q.mirrorX && !q.mirrorY && q.srcWidth == dw && q.srcHeight == dh) {
+        copyUnscaled(canvas, q, visible, rows);
+        return;
+    }
     std::vector<int64_t> cols =
         nearestMap(dw, q.srcWidth, q.srcX, q.mirrorX, visible.left - q.dest.left,
                    visible.right - visible.left, q.sourceBounds.left, q.sourceBounds.right);
