@@ -39,9 +39,10 @@ double columnOf(const Point &p) {
 }
 
 // Each run of points that falls in one column of [left, right] becomes its
-// first point, its lowest, its highest and its last: the segments between
-// them cover the column's pixels from lowest to highest, and the run is
-// joined to its neighbours by its true first and last points.
+// first point, its lowest and its highest (in the order they came) and its
+// last: a path through them covers the column's pixels from lowest to
+// highest as the whole run does, and the run is joined to its neighbours by
+// its true first and last points.
 std::vector<Point> columnExtremes(const std::vector<Point> &points, double left, double right) {
     std::vector<Point> out;
     out.reserve(4 * static_cast<size_t>(right - left + 1) + 2);
@@ -54,18 +55,16 @@ std::vector<Point> columnExtremes(const std::vector<Point> &points, double left,
             ++i;
             continue;
         }
-        Point low = start, high = start;
-        size_t j = i + 1;
+        size_t low = i, high = i, j = i + 1;
         for (; j < points.size() && valid(points[j]) && columnOf(points[j]) == column; ++j) {
-            if (points[j].y < low.y) low = points[j];
-            if (points[j].y > high.y) high = points[j];
+            if (points[j].y < points[low].y) low = j;
+            if (points[j].y > points[high].y) high = j;
         }
+        const size_t last = j - 1, first = std::min(low, high), second = std::max(low, high);
         out.push_back(start);
-        if (j - i > 1) {
-            out.push_back(low);
-            out.push_back(high);
-            out.push_back(points[j - 1]);
-        }
+        if (first != i && first != last) out.push_back(points[first]);
+        if (second != first && second != i && second != last) out.push_back(points[second]);
+        if (last != i) out.push_back(points[last]);
         i = j;
     }
     return out;
@@ -119,6 +118,7 @@ public:
     RunDrawer(const RunDrawer &) = delete;
     RunDrawer &operator=(const RunDrawer &) = delete;
 
+    void reserve(size_t points) { run_.reserve(points); }
     // Continues the current run from `from` when it ends there, else starts a new one.
     void segment(const Point &from, const Point &to) {
         if (run_.empty() || !same(run_.back(), from)) {
@@ -154,6 +154,7 @@ bool allInside(const std::vector<Point> &points, const Box &box) {
 // starts a new run at `to`.
 void drawInside(ChartCanvas &canvas, const PlotLine &plot, const std::vector<Point> &points) {
     RunDrawer runs(canvas, plot);
+    runs.reserve(points.size());
     if (points.size() == 1) runs.segment(points[0], points[0]);
     for (size_t i = 0; i + 1 < points.size(); ++i) {
         const Point &a = points[i], &b = points[i + 1];
@@ -172,7 +173,9 @@ void drawPlotLine(ChartCanvas &canvas, const PlotLine &plot, const RECT &area, c
                   static_cast<double>(area.right - 1), static_cast<double>(area.bottom - 1)};
     std::vector<Point> points = pixelPoints(plot, x, y);
     const size_t columns = static_cast<size_t>(area.right - area.left);
-    if (points.size() > 2 * columns) points = columnExtremes(points, box.left, box.right);
+    // A column's run shrinks to at most four points, so only lines of more
+    // than four points a column on average get shorter.
+    if (points.size() > 4 * columns) points = columnExtremes(points, box.left, box.right);
     if (allInside(points, box)) {
         drawInside(canvas, plot, points);
         return;
