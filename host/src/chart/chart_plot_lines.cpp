@@ -22,11 +22,15 @@ bool valid(const Point &p) {
     return !std::isnan(p.x) && !std::isnan(p.y);
 }
 
+// std::clamp to +-kFarAway by value, which keeps NaN as NaN.
+double nearby(double v) {
+    return v < -kFarAway ? -kFarAway : (v > kFarAway ? kFarAway : v);
+}
+
 std::vector<Point> pixelPoints(const PlotLine &plot, const AxisScale &x, const AxisScale &y) {
     std::vector<Point> points(plot.y.size());
     for (size_t i = 0; i < points.size(); ++i)
-        points[i] = Point{std::clamp(x.pixel(plot.x[i]), -kFarAway, kFarAway),
-                          std::clamp(y.pixel(plot.y[i]), -kFarAway, kFarAway)};
+        points[i] = Point{nearby(x.pixel(plot.x[i])), nearby(y.pixel(plot.y[i]))};
     return points;
 }
 

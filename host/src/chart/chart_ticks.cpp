@@ -36,6 +36,10 @@ std::string withoutNegativeZero(std::string text) {
 }
 
 std::string fixedText(double value, int decimals) {
+    // Whole numbers (the ticks of most axes) print as their integer; "%.0f"
+    // gives the same digits, and -0 becomes 0 as below.
+    if (decimals == 0 && std::fabs(value) < 0x1p53 && value == std::trunc(value))
+        return std::to_string(static_cast<long long>(value));
     char buffer[400];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
     return withoutNegativeZero(buffer);

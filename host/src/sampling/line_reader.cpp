@@ -96,8 +96,50 @@ void readAxisLine(const Pixels &px, const LinePath &path, int64_t take, const Ch
     zeroRange<Pixels>(out, inside.hi, take);
 }
 
+// The minor-axis offset of sample i: floor((2 i d + m) / (2 m)), the quotient
+// the stepping below keeps.
+int64_t minorOffset(int64_t i, int64_t twiceMinorDelta, int64_t m) {
+    const int64_t numerator = i * twiceMinorDelta + m, denominator = 2 * m;
+    const int64_t quotient = numerator / denominator;
+    return numerator % denominator < 0 ? quotient - 1 : quotient;
+}
+
+// A stepped line whose first and last samples lie in the image lies in it
+// throughout (both coordinates move one way), so it steps an index alone.
+template <class Pixels>
+bool readSteppedInside(const Pixels &px, const LinePath &path, int64_t take, const ChannelOutput &out) {
+    const int64_t m = path.steps();
+    const bool xMajor = std::llabs(path.dx()) >= std::llabs(path.dy());
+    const int64_t majorStep = signOf(xMajor ? path.dx() : path.dy());
+    const int64_t twiceMinorDelta = 2 * (xMajor ? path.dy() : path.dx());
+    const int64_t lastMajor = (take - 1) * majorStep, lastMinor = minorOffset(take - 1, twiceMinorDelta, m);
+    const int64_t lastX = path.start.x + (xMajor ? lastMajor : lastMinor);
+    const int64_t lastY = path.start.y + (xMajor ? lastMinor : lastMajor);
+    auto inImage = [&](int64_t x, int64_t y) { return x >= 0 && x < px.width && y >= 0 && y < px.height; };
+    if (!inImage(path.start.x, path.start.y) || !inImage(lastX, lastY)) return false;
+    const int64_t majorStride = xMajor ? majorStep : majorStep * px.width;
+    const int64_t minorStride = xMajor ? px.width : 1;
+    const int64_t denominator = 2 * m;
+    int64_t remainder = m;
+    int64_t index = path.start.y * px.width + path.start.x;
+    for (int64_t i = 0; i < take; ++i) {
+        px.copy(index, out.channels, i);
+        index += majorStride;
+        remainder += twiceMinorDelta;
+        if (remainder >= denominator) {
+            remainder -= denominator;
+            index += minorStride;
+        } else if (remainder < 0) {
+            remainder += denominator;
+            index -= minorStride;
+        }
+    }
+    return true;
+}
+
 template <class Pixels>
 void readSteppedLine(const Pixels &px, const LinePath &path, int64_t take, const ChannelOutput &out) {
+    if (readSteppedInside(px, path, take, out)) return;
     const int64_t m = path.steps();
     const bool xMajor = std::llabs(path.dx()) >= std::llabs(path.dy());
     const int64_t majorStep = signOf(xMajor ? path.dx() : path.dy());

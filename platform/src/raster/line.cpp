@@ -109,19 +109,23 @@ namespace {
 // them does too, so neither the step range nor each pixel needs the clip.
 // Short lines like these make up a plot, so they go the shortest way.
 void drawSolidInside(const Canvas &canvas, const LineGeometry &g, const RopMasks &pen) {
-    LineStepper s;
-    s.major = g.dMajor;
-    s.minor = g.dMinor;
-    s.positive = g.sMinor > 0;  // start(0) leaves k and e at 0
     const int64_t width = canvas.surface->width;
     const int64_t majorStep = g.xMajor ? g.sMajor : g.sMajor * width;
     const int64_t minorStep = g.xMajor ? g.sMinor * width : g.sMinor;
+    // LineStepper's steps from 0, with its rounding rule (a minor step when
+    // e > major going positive, e >= major going negative) folded into one
+    // bound.
+    const int64_t bound = g.dMajor + (g.sMinor > 0 ? 1 : 0);
+    int64_t e = 0;
     uint32_t *p = canvas.pixel(g.x0, g.y0);
     for (int64_t i = 0; i < g.dMajor; ++i) {
         *p = applyRop(*p, pen);
-        const int64_t k = s.k;
-        s.step();
-        p += majorStep + (s.k - k) * minorStep;
+        p += majorStep;
+        e += 2 * g.dMinor;
+        if (e >= bound) {
+            p += minorStep;
+            e -= 2 * g.dMajor;
+        }
     }
 }
 
