@@ -86,6 +86,12 @@ TEST_P(TiffStorage, PixelsExactMappedOnlyWhenLaidOutAsInMemory) {
     ASSERT_TRUE(read.ok()) << read.error;
     imgtest::expectFormulaPixels(*read.image, GetParam().cls);
     EXPECT_FALSE(isMapped(*read.image));
+    // Pixels beyond the allocation limit are mapped, not refused.
+    const host::ImageResult beyond = host::loadImage(dir.file("s.tif"), {.maxPixelBytes = 16});
+    ASSERT_EQ(beyond.ok(), GetParam().mapped) << beyond.error;
+    if (beyond.ok()) {
+        EXPECT_TRUE(isMapped(*beyond.image));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Layouts, TiffStorage, testing::ValuesIn(kCases),

@@ -52,7 +52,8 @@ struct DecodeLimits {
     // also a shadow page-table fill), and the display range touches them all
     // at once: a 128 MB file reads and scans in half the time it maps and
     // scans. Larger ones are mapped, so an image bigger than memory opens at
-    // once and pages in only what is read.
+    // once and pages in only what is read. Pixels above maxPixelBytes are
+    // mapped whatever this says.
     uint64_t minMappedBytes = uint64_t{1} << 30;
 };
 

@@ -84,9 +84,9 @@ ImageResult decodeOpened(TiffSource &source, const DecodeLimits &limits) {
     if (std::string error = readTiffLayout(source.tif, layout); !error.empty())
         return ImageResult::failure(error);
     const uint64_t imageBytes = layout.imageRowBytes() * layout.height;
-    std::optional<uint64_t> offset = source.file && imageBytes >= limits.minMappedBytes
-                                         ? mappableOffset(source.tif, layout)
-                                         : std::nullopt;
+    // Pixels too many to allocate are mapped whatever their size.
+    const bool mapIt = imageBytes >= limits.minMappedBytes || imageBytes > limits.maxPixelBytes;
+    std::optional<uint64_t> offset = source.file && mapIt ? mappableOffset(source.tif, layout) : std::nullopt;
     ImageResult result;
     if (offset) {
         DecodeLimits sidesOnly = limits;
