@@ -43,8 +43,12 @@ HWND openImageWindow(int imageId) {
     const int height = std::min(std::max(image->height, 1), kMaxDefaultHeight);
     followImageChanges();
     POINT at = cascadePosition(allViews().size());
+    // Made at its final size, so that its surface is not made twice.
+    RECT frame{0, 0, width, height};
+    AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
     HWND window = CreateWindowExA(0, imageWindowClass(), image->title.c_str(), WS_OVERLAPPEDWINDOW, at.x,
-                                  at.y, width, height, hostWindow(), nullptr, nullptr, nullptr);
+                                  at.y, frame.right - frame.left, frame.bottom - frame.top, hostWindow(),
+                                  nullptr, nullptr, nullptr);
     if (!window) return nullptr;
     addView(window, imageId);
     setClientSize(window, width, height);
