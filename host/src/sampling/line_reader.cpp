@@ -96,74 +96,80 @@ void readAxisLine(const Pixels &px, const LinePath &path, int64_t take, const Ch
     zeroRange<Pixels>(out, inside.hi, take);
 }
 
-// The minor-axis offset of sample i: floor((2 i d + m) / (2 m)), the quotient
-// the stepping below keeps.
-int64_t minorOffset(int64_t i, int64_t twiceMinorDelta, int64_t m) {
-    const int64_t numerator = i * twiceMinorDelta + m, denominator = 2 * m;
-    const int64_t quotient = numerator / denominator;
-    return numerator % denominator < 0 ? quotient - 1 : quotient;
-}
+// The stepping of a line with both deltas non-zero along its major axis:
+// sample i lies i major steps from the start and floor((2 i d + m) / (2 m))
+// minor ones, d the minor delta and m the step count.
+struct Stepping {
+    int64_t m;
+    bool xMajor;
+    int64_t majorStep;        // +1 or -1
+    int64_t twiceMinorDelta;  // 2 d
+
+    explicit Stepping(const LinePath &path)
+        : m(path.steps()),
+          xMajor(std::llabs(path.dx()) >= std::llabs(path.dy())),
+          majorStep(signOf(xMajor ? path.dx() : path.dy())),
+          twiceMinorDelta(2 * (xMajor ? path.dy() : path.dx())) {}
+
+    // The minor offset of sample i, computed directly.
+    int64_t minorAt(int64_t i) const {
+        const int64_t numerator = i * twiceMinorDelta + m, denominator = 2 * m;
+        const int64_t quotient = numerator / denominator;
+        return numerator % denominator < 0 ? quotient - 1 : quotient;
+    }
+    PixelPoint at(const LinePath &path, int64_t i, int64_t minor) const {
+        const int64_t major = i * majorStep;
+        return {path.start.x + (xMajor ? major : minor), path.start.y + (xMajor ? minor : major)};
+    }
+    // How the minor offset changes from one sample to the next; `remainder`
+    // starts at m (numerator m at i = 0: quotient 0, remainder m). |2 d| <= 2 m,
+    // so one correction brings it back to [0, 2 m).
+    int next(int64_t &remainder) const {
+        remainder += twiceMinorDelta;
+        if (remainder >= 2 * m) {
+            remainder -= 2 * m;
+            return 1;
+        }
+        if (remainder < 0) {
+            remainder += 2 * m;
+            return -1;
+        }
+        return 0;
+    }
+};
 
 // A stepped line whose first and last samples lie in the image lies in it
 // throughout (both coordinates move one way), so it steps an index alone.
 template <class Pixels>
-bool readSteppedInside(const Pixels &px, const LinePath &path, int64_t take, const ChannelOutput &out) {
-    const int64_t m = path.steps();
-    const bool xMajor = std::llabs(path.dx()) >= std::llabs(path.dy());
-    const int64_t majorStep = signOf(xMajor ? path.dx() : path.dy());
-    const int64_t twiceMinorDelta = 2 * (xMajor ? path.dy() : path.dx());
-    const int64_t lastMajor = (take - 1) * majorStep, lastMinor = minorOffset(take - 1, twiceMinorDelta, m);
-    const int64_t lastX = path.start.x + (xMajor ? lastMajor : lastMinor);
-    const int64_t lastY = path.start.y + (xMajor ? lastMinor : lastMajor);
-    auto inImage = [&](int64_t x, int64_t y) { return x >= 0 && x < px.width && y >= 0 && y < px.height; };
-    if (!inImage(path.start.x, path.start.y) || !inImage(lastX, lastY)) return false;
-    const int64_t majorStride = xMajor ? majorStep : majorStep * px.width;
-    const int64_t minorStride = xMajor ? px.width : 1;
-    const int64_t denominator = 2 * m;
-    int64_t remainder = m;
+bool readSteppedInside(const Pixels &px, const LinePath &path, const Stepping &s, int64_t take,
+                       const ChannelOutput &out) {
+    auto inImage = [&](PixelPoint p) { return p.x >= 0 && p.x < px.width && p.y >= 0 && p.y < px.height; };
+    if (!inImage(path.start) || !inImage(s.at(path, take - 1, s.minorAt(take - 1)))) return false;
+    const int64_t majorStride = s.xMajor ? s.majorStep : s.majorStep * px.width;
+    const int64_t minorStride = s.xMajor ? px.width : 1;
+    int64_t remainder = s.m;
     int64_t index = path.start.y * px.width + path.start.x;
     for (int64_t i = 0; i < take; ++i) {
         px.copy(index, out.channels, i);
-        index += majorStride;
-        remainder += twiceMinorDelta;
-        if (remainder >= denominator) {
-            remainder -= denominator;
-            index += minorStride;
-        } else if (remainder < 0) {
-            remainder += denominator;
-            index -= minorStride;
-        }
+        index += majorStride + s.next(remainder) * minorStride;
     }
     return true;
 }
 
 template <class Pixels>
 void readSteppedLine(const Pixels &px, const LinePath &path, int64_t take, const ChannelOutput &out) {
-    if (readSteppedInside(px, path, take, out)) return;
-    const int64_t m = path.steps();
-    const bool xMajor = std::llabs(path.dx()) >= std::llabs(path.dy());
-    const int64_t majorStep = signOf(xMajor ? path.dx() : path.dy());
-    const int64_t twiceMinorDelta = 2 * (xMajor ? path.dy() : path.dx());
-    const int64_t denominator = 2 * m;
-    int64_t remainder = m;  // numerator 2 i d + m at i = 0: quotient 0, remainder m
+    const Stepping s(path);
+    if (readSteppedInside(px, path, s, take, out)) return;
+    int64_t remainder = s.m;
     int64_t minor = 0;
     for (int64_t i = 0; i < take; ++i) {
-        const int64_t x = path.start.x + (xMajor ? i * majorStep : minor);
-        const int64_t y = path.start.y + (xMajor ? minor : i * majorStep);
-        if (x >= 0 && x < px.width && y >= 0 && y < px.height) {
-            px.copy(y * px.width + x, out.channels, i);
+        const PixelPoint p = s.at(path, i, minor);
+        if (p.x >= 0 && p.x < px.width && p.y >= 0 && p.y < px.height) {
+            px.copy(p.y * px.width + p.x, out.channels, i);
         } else {
             for (int c = 0; c < Pixels::kChannels; ++c) out.channels[c][i] = 0.0;
         }
-        // |2 d| <= 2 m, so one correction brings the remainder back to [0, 2 m).
-        remainder += twiceMinorDelta;
-        if (remainder >= denominator) {
-            remainder -= denominator;
-            ++minor;
-        } else if (remainder < 0) {
-            remainder += denominator;
-            --minor;
-        }
+        minor += s.next(remainder);
     }
 }
 
