@@ -1,23 +1,25 @@
-// The workbook through libxlsxwriter. The library writes only new workbooks
-// and only to a path, so the session's sheets are all written again each
-// time, to a scratch file made with mkstemp beside the target (never a
-// user's file), whose bytes then replace the target through the platform's
-// safe writer (temporary file, fsync, rename).
+// The workbook through the writer module (libxlsxwriter), which writes only
+// new workbooks and only to a path: the session's sheets are all written
+// again each time, to a scratch file made with mkstemp beside the target
+// (never a user's file), whose bytes then replace the target through the
+// platform's safe writer (temporary file, fsync, rename).
 #include "chart/dde_workbook.h"
 
 #include <fcntl.h>
 #include <unistd.h>
-#include <xlsxwriter.h>
+#include <dlfcn.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include <platform/files.h>
 
 #include "chart/dde_sheet.h"
+#include "chart/xlsx_module.h"
 
 namespace host {
 
@@ -51,25 +53,46 @@ private:
     std::string path_;
 };
 
-std::optional<std::string> writeSheet(lxw_workbook *book, const SentSheet &sheet, bool commaDecimal) {
-    lxw_worksheet *worksheet = workbook_add_worksheet(book, sheet.name.c_str());
-    if (!worksheet) return "the sheet name '" + sheet.name + "' is not taken";
-    const SheetRows rows = sheetCells(sheet.text, commaDecimal);
-    if (rows.size() > kMaxSheetRows) return "the text has more lines than a sheet has rows";
-    for (size_t r = 0; r < rows.size(); ++r) {
-        if (rows[r].size() > kMaxSheetColumns) return "a line has more fields than a sheet has columns";
-        for (size_t c = 0; c < rows[r].size(); ++c) {
-            const SheetCell &cell = rows[r][c];
-            const auto row = static_cast<lxw_row_t>(r);
-            const auto column = static_cast<lxw_col_t>(c);
-            lxw_error error = LXW_NO_ERROR;
-            if (cell.kind == SheetCell::Kind::Number)
-                error = worksheet_write_number(worksheet, row, column, cell.number, nullptr);
-            else if (cell.kind == SheetCell::Kind::Text)
-                error = worksheet_write_string(worksheet, row, column, cell.text.c_str(), nullptr);
-            if (error != LXW_NO_ERROR)
-                return std::string("a cell could not be written: ") + lxw_strerror(error);
-        }
+// The writer module beside the host library, loaded on first use and kept.
+struct XlsxModule {
+    XlsxWriteProc write = nullptr;
+    std::string problem;  // why it could not be loaded
+};
+
+std::string hostLibraryFolder() {
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<const void *>(&writeWorkbook), &info) || !info.dli_fname) return {};
+    const std::filesystem::path folder = std::filesystem::path(info.dli_fname).parent_path();
+    return folder.empty() ? std::string() : folder.string() + "/";
+}
+
+XlsxModule loadXlsxModule() {
+    XlsxModule module;
+    const std::string file = hostLibraryFolder() + kXlsxModuleFile;
+    void *handle = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle) module.write = reinterpret_cast<XlsxWriteProc>(dlsym(handle, kXlsxWriteEntry));
+    if (!module.write) {
+        const char *reason = dlerror();
+        module.problem =
+            "the workbook writer " + file + " cannot be loaded: " + (reason ? reason : "no entry point");
+    }
+    return module;
+}
+
+const XlsxModule &xlsxModule() {
+    static const XlsxModule module = loadXlsxModule();
+    return module;
+}
+
+// The sheets as cells, or the reason one does not fit in a sheet.
+std::optional<std::string> sheetsOfCells(const std::vector<SentSheet> &sent, bool commaDecimal,
+                                         std::vector<XlsxSheet> &sheets) {
+    for (const SentSheet &one : sent) {
+        XlsxSheet sheet{one.name, sheetCells(one.text, commaDecimal)};
+        if (sheet.rows.size() > kMaxSheetRows) return "the text has more lines than a sheet has rows";
+        for (const std::vector<SheetCell> &row : sheet.rows)
+            if (row.size() > kMaxSheetColumns) return "a line has more fields than a sheet has columns";
+        sheets.push_back(std::move(sheet));
     }
     return std::nullopt;
 }
@@ -82,17 +105,14 @@ std::optional<std::string> writeWorkbook(const std::string &path, const std::vec
     ScratchFile scratch(path);
     if (scratch.path().empty())
         return "cannot write '" + shownPath + "': " + plat::FileError{path, errno}.reason();
-    lxw_workbook *book = workbook_new(scratch.path().c_str());
-    if (!book) return "cannot write '" + shownPath + "': out of memory";
-    lxw_doc_properties properties{};
-    properties.created = created;
-    workbook_set_properties(book, &properties);
-    std::optional<std::string> problem;
-    for (const SentSheet &sheet : sheets)
-        if (!problem) problem = writeSheet(book, sheet, commaDecimal);
-    const lxw_error closed = workbook_close(book);  // frees the workbook whatever happened
-    if (problem) return "cannot write '" + shownPath + "': " + *problem;
-    if (closed != LXW_NO_ERROR) return "cannot write '" + shownPath + "': " + lxw_strerror(closed);
+    std::vector<XlsxSheet> sheetsToWrite;
+    if (std::optional<std::string> problem = sheetsOfCells(sheets, commaDecimal, sheetsToWrite))
+        return "cannot write '" + shownPath + "': " + *problem;
+    const XlsxModule &writer = xlsxModule();
+    if (!writer.write) return "cannot write '" + shownPath + "': " + writer.problem;
+    std::string problem;
+    if (!writer.write(scratch.path().c_str(), &sheetsToWrite, created, &problem))
+        return "cannot write '" + shownPath + "': " + problem;
     std::ifstream in(scratch.path(), std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     if (!in.good() && !in.eof())
