@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/image_store.h"
+#include "window/image_paint.h"
 #include "window/image_window.h"
 #include "window_test_support.h"
 
@@ -53,6 +54,15 @@ int rampImage(int width, int height, int step) {
                         [step](int x, int y) { return 1000 + step * (3 * x + 5 * y); });
 }
 
+int rgbImage(int width, int height) {
+    host::Image image;
+    image.cls = host::ImageClass::Rgb;
+    image.width = width;
+    image.height = height;
+    for (int i = 0; i < 3 * width * height; ++i) image.rgb.push_back(static_cast<uint8_t>(i * 37));
+    return host::images().add(std::move(image));
+}
+
 void setPixels(int id, int x1, int y1, int x2, int y2, uint16_t value) {
     host::Image *image = host::images().find(id);
     for (int y = y1; y <= y2; ++y)
@@ -95,22 +105,71 @@ TEST_F(ViewCacheTest, AfterEachChangeTheWindowShowsWhatAFreshWindowShows) {
     }
 }
 
+// Every kind of image, at zooms and scrolls that leave background beside and
+// below it, shows what renderView draws for the whole client area: gray
+// images keep one level a pixel for the part showing the image only.
+TEST_F(ViewCacheTest, EveryKindShowsWhatRenderViewDraws) {
+    const host::ImageClass classes[] = {host::ImageClass::Gray8, host::ImageClass::Gray12,
+                                        host::ImageClass::Gray16, host::ImageClass::Float,
+                                        host::ImageClass::Rgb};
+    const ViewState views[] = {
+        {-1, 1.0, 0, 0, 24, 16},  // no background
+        {-1, 1.0, 0, 0, 31, 21},  // background right and below, odd widths
+        {-1, 2.5, 3, 2, 29, 23},  // zoomed in and scrolled
+        {-1, 0.7, 5, 9, 26, 18},  // zoomed out and scrolled
+        {-1, 0.3, 0, 0, 13, 11},  // the whole image in a corner
+    };
+    for (host::ImageClass cls : classes) {
+        for (ViewState view : views) {
+            view.image = cls == host::ImageClass::Rgb
+                             ? rgbImage(23, 17)
+                             : addGrayImage(cls, 23, 17, [](int x, int y) { return 7 * x + 11 * y; });
+            const host::Image *image = host::images().find(view.image);
+            HWND window = host::openImageWindow(view.image);
+            apply(window, view);
+            std::vector<uint32_t> expected(static_cast<size_t>(view.width * view.height));
+            const host::ViewGeometry geometry{view.zoom, view.scrollX, view.scrollY};
+            host::renderView(*image, geometry, host::displayRange(*image),
+                             RECT{0, 0, view.width, view.height}, sysPixel(COLOR_APPWORKSPACE),
+                             expected.data());
+            EXPECT_EQ(clientPixels(window), expected)
+                << "class " << static_cast<int>(cls) << ", zoom " << view.zoom << ", client " << view.width
+                << "x" << view.height;
+            host::closeImageWindow(window);
+        }
+    }
+}
+
 // A partial repaint (an overlay erased, say) copies the kept view into the
-// invalid area only: what a hook drew elsewhere stays.
+// invalid area only, image and background alike: what a hook drew elsewhere
+// stays.
 TEST_F(ViewCacheTest, APartialRepaintRestoresOnlyTheInvalidArea) {
-    ViewState state;
-    state.image = rampImage(24, 16, 100);
-    HWND window = host::openImageWindow(state.image);
-    const std::vector<uint32_t> clean = clientPixels(window);
-    HDC dc = GetDC(window);
-    for (int x = 0; x < 24; ++x) SetPixel(dc, x, 5, RGB(255, 0, 0));
-    ReleaseDC(window, dc);
-    RECT area{0, 4, 12, 7};
-    InvalidateRect(window, &area, FALSE);
-    const std::vector<uint32_t> after = clientPixels(window);
-    for (int x = 0; x < 24; ++x) {
-        const size_t i = static_cast<size_t>(5 * 24 + x);
-        EXPECT_EQ(after[i], x < 12 ? clean[i] : 0xFF0000u) << "column " << x;
+    const RECT areas[] = {{0, 4, 12, 7}, {20, 2, 29, 9}, {3, 14, 26, 19}, {22, 15, 30, 20}};
+    for (host::ImageClass cls : {host::ImageClass::Gray16, host::ImageClass::Gray8}) {
+        for (const RECT &area : areas) {
+            ViewState state{
+                addGrayImage(cls, 24, 16, [](int x, int y) { return 9 * x + 5 * y; }), 1.0, 0, 0, 30, 20};
+            HWND window = host::openImageWindow(state.image);
+            apply(window, state);
+            const std::vector<uint32_t> clean = clientPixels(window);
+            HDC dc = GetDC(window);
+            RECT all{0, 0, state.width, state.height};
+            HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+            FillRect(dc, &all, red);
+            DeleteObject(red);
+            ReleaseDC(window, dc);
+            InvalidateRect(window, &area, FALSE);
+            const std::vector<uint32_t> after = clientPixels(window);
+            host::closeImageWindow(window);
+            for (int y = 0; y < state.height; ++y) {
+                for (int x = 0; x < state.width; ++x) {
+                    const size_t i = static_cast<size_t>(y * state.width + x);
+                    const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+                    ASSERT_EQ(after[i], inside ? clean[i] : 0xFF0000u)
+                        << "pixel " << x << "," << y << " of area " << area.left << "," << area.top;
+                }
+            }
+        }
     }
 }
 

@@ -2,8 +2,9 @@
 #include "window/image_paint.h"
 
 #include <algorithm>
-#include <optional>
 #include <array>
+#include <optional>
+#include <utility>
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -32,29 +33,24 @@ std::vector<int> sourceMap(LONG first, LONG last, int scroll, double zoom, int s
     return map;
 }
 
-// Display pixels of every 16-bit raw value, so that painting 12-bit and
-// 16-bit images is a table look-up per pixel.
-std::vector<uint32_t> levelTable16(DisplayRange range) {
-    std::vector<uint32_t> table(65536);
-    for (size_t v = 0; v < table.size(); ++v)
-        table[v] = grayPixel(displayLevel(static_cast<double>(v), range));
-    return table;
-}
-
-// The display pixel of image pixel i (the index in its class's vector).
-struct PixelReader {
+// The display level of image pixel i (the index in its class's vector) of a
+// gray image; 8-bit, 12-bit and 16-bit values through a table.
+struct LevelReader {
     const Image &image;
     DisplayRange range;
-    std::array<uint32_t, 256> table8{};
-    std::vector<uint32_t> table16;
+    std::array<uint8_t, 256> table8{};
+    std::vector<uint8_t> table16;
 
-    PixelReader(const Image &img, DisplayRange r) : image(img), range(r) {
+    LevelReader(const Image &img, DisplayRange r) : image(img), range(r) {
         if (img.cls == ImageClass::Gray8)
-            for (size_t v = 0; v < 256; ++v) table8[v] = grayPixel(displayLevel(static_cast<double>(v), r));
-        if (img.cls == ImageClass::Gray12 || img.cls == ImageClass::Gray16) table16 = levelTable16(r);
+            for (size_t v = 0; v < table8.size(); ++v) table8[v] = displayLevel(static_cast<double>(v), r);
+        if (img.cls == ImageClass::Gray12 || img.cls == ImageClass::Gray16) {
+            table16.resize(65536);
+            for (size_t v = 0; v < table16.size(); ++v) table16[v] = displayLevel(static_cast<double>(v), r);
+        }
     }
 
-    uint32_t operator()(size_t i) const {
+    uint8_t operator()(size_t i) const {
         switch (image.cls) {
             case ImageClass::Gray8:
                 return table8[image.gray8[i]];
@@ -62,14 +58,60 @@ struct PixelReader {
             case ImageClass::Gray16:
                 return table16[image.gray16[i]];
             case ImageClass::Float:
-                return grayPixel(displayLevel(image.gray32f[i], range));
+                return displayLevel(image.gray32f[i], range);
             case ImageClass::Rgb:
-                return (uint32_t{image.rgb[3 * i]} << 16) | (uint32_t{image.rgb[3 * i + 1]} << 8) |
-                       image.rgb[3 * i + 2];
+                break;
         }
         return 0;
     }
 };
+
+// The display pixel of image pixel i.
+struct PixelReader {
+    const Image &image;
+    LevelReader levels;
+
+    PixelReader(const Image &img, DisplayRange r) : image(img), levels(img, r) {}
+
+    uint32_t operator()(size_t i) const {
+        if (image.cls != ImageClass::Rgb) return grayPixel(levels(i));
+        return (uint32_t{image.rgb[3 * i]} << 16) | (uint32_t{image.rgb[3 * i + 1]} << 8) |
+               image.rgb[3 * i + 2];
+    }
+};
+
+// Writes read(image pixel) for every client pixel whose column and row both
+// map into the image (columns.size() pixels a row, rows.size() rows, rows
+// `stride` pixels apart); the others are left as they are. A client row
+// showing the same image row as the row above is a copy of it.
+template <typename Pixel, typename Read>
+void renderMapped(const std::vector<int> &columns, const std::vector<int> &rows, int imageWidth, Read read,
+                  Pixel *pixels, size_t stride) {
+    const size_t width = columns.size();
+    for (size_t y = 0; y < rows.size(); ++y) {
+        const int sy = rows[y];
+        if (sy < 0) continue;
+        Pixel *out = pixels + y * stride;
+        if (y > 0 && rows[y - 1] == sy) {
+            std::copy_n(out - stride, width, out);
+            continue;
+        }
+        const size_t rowStart = static_cast<size_t>(sy) * static_cast<size_t>(imageWidth);
+        for (size_t x = 0; x < width; ++x) {
+            const int sx = columns[x];
+            if (sx >= 0) out[x] = read(rowStart + static_cast<size_t>(sx));
+        }
+    }
+}
+
+// The first and one past the last client position in [0, extent) that show
+// an image pixel; equal when none does.
+std::pair<LONG, LONG> shownRun(LONG extent, int scroll, double zoom, int size) {
+    LONG first = 0, last = extent;
+    while (first < last && clientToImage(first, scroll, zoom) < 0) ++first;
+    while (last > first && clientToImage(last - 1, scroll, zoom) >= size) --last;
+    return {first, last};
+}
 
 // Lowest and highest of n > 0 values.
 DisplayRange gray16Extremes(const uint16_t *values, size_t count) {
@@ -171,29 +213,30 @@ uint8_t displayLevel(double value, DisplayRange range) {
     return static_cast<uint8_t>(std::lround((value - range.low) * 255.0 / (range.high - range.low)));
 }
 
+RECT shownImageArea(const Image &image, const ViewGeometry &geometry, LONG width, LONG height) {
+    const auto [left, right] = shownRun(width, geometry.scrollX, geometry.zoom, image.width);
+    const auto [top, bottom] = shownRun(height, geometry.scrollY, geometry.zoom, image.height);
+    if (left == right || top == bottom) return RECT{0, 0, 0, 0};
+    return RECT{left, top, right, bottom};
+}
+
 void renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range, const RECT &area,
                 uint32_t background, uint32_t *pixels) {
     const LONG width = std::max<LONG>(area.right - area.left, 0);
     const LONG height = std::max<LONG>(area.bottom - area.top, 0);
     std::fill_n(pixels, static_cast<size_t>(width) * static_cast<size_t>(height), background);
     if (width == 0 || height == 0) return;
-    std::vector<int> columns = sourceMap(area.left, area.right, geometry.scrollX, geometry.zoom, image.width);
-    std::vector<int> rows = sourceMap(area.top, area.bottom, geometry.scrollY, geometry.zoom, image.height);
-    PixelReader read(image, range);
-    for (LONG y = 0; y < height; ++y) {
-        int sy = rows[static_cast<size_t>(y)];
-        if (sy < 0) continue;
-        uint32_t *out = pixels + static_cast<size_t>(y) * static_cast<size_t>(width);
-        if (y > 0 && rows[static_cast<size_t>(y) - 1] == sy) {
-            std::copy_n(out - width, width, out);  // the same image row as the row above
-            continue;
-        }
-        const size_t rowStart = static_cast<size_t>(sy) * static_cast<size_t>(image.width);
-        for (LONG x = 0; x < width; ++x) {
-            int sx = columns[static_cast<size_t>(x)];
-            if (sx >= 0) out[x] = read(rowStart + static_cast<size_t>(sx));
-        }
-    }
+    renderMapped(sourceMap(area.left, area.right, geometry.scrollX, geometry.zoom, image.width),
+                 sourceMap(area.top, area.bottom, geometry.scrollY, geometry.zoom, image.height), image.width,
+                 PixelReader(image, range), pixels, static_cast<size_t>(width));
+}
+
+void renderLevels(const Image &image, const ViewGeometry &geometry, DisplayRange range, const RECT &area,
+                  uint8_t *levels, size_t stride) {
+    if (area.right <= area.left || area.bottom <= area.top) return;
+    renderMapped(sourceMap(area.left, area.right, geometry.scrollX, geometry.zoom, image.width),
+                 sourceMap(area.top, area.bottom, geometry.scrollY, geometry.zoom, image.height), image.width,
+                 LevelReader(image, range), levels, stride);
 }
 
 }  // namespace host

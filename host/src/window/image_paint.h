@@ -40,4 +40,15 @@ uint8_t displayLevel(double value, DisplayRange range);
 void renderView(const Image &image, const ViewGeometry &geometry, DisplayRange range, const RECT &area,
                 uint32_t background, uint32_t *out);
 
+// The client rectangle of a width x height client area whose pixels show
+// image pixels; empty when none does. The rest shows the background.
+RECT shownImageArea(const Image &image, const ViewGeometry &geometry, LONG width, LONG height);
+
+// Writes the display levels (0..255) of a gray image in the client rectangle
+// `area`, which lies within shownImageArea, to `out`: rows top to bottom,
+// area width levels each, `stride` bytes apart. A pixel's display colour is
+// its level in red, green and blue alike.
+void renderLevels(const Image &image, const ViewGeometry &geometry, DisplayRange range, const RECT &area,
+                  uint8_t *out, size_t stride);
+
 }  // namespace host

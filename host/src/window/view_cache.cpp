@@ -6,6 +6,42 @@
 
 namespace host {
 
+namespace {
+
+// Rows of an 8-bit DIB start on four-byte boundaries.
+size_t levelStride(LONG width) {
+    return (static_cast<size_t>(std::max<LONG>(width, 0)) + 3) / 4 * 4;
+}
+
+COLORREF colorrefOf(uint32_t pixel) {
+    return RGB((pixel >> 16) & 0xFFu, (pixel >> 8) & 0xFFu, pixel & 0xFFu);
+}
+
+// The header of a top-down 8-bit DIB whose colour table maps each level to
+// its gray.
+class GrayDib {
+public:
+    GrayDib(LONG width, LONG height) {
+        header_.biSize = sizeof(BITMAPINFOHEADER);
+        header_.biWidth = width;
+        header_.biHeight = -height;
+        header_.biPlanes = 1;
+        header_.biBitCount = 8;
+        header_.biCompression = BI_RGB;
+        for (int level = 0; level < 256; ++level) {
+            const auto v = static_cast<BYTE>(level);
+            colours_[level] = RGBQUAD{v, v, v, 0};
+        }
+    }
+    const BITMAPINFO *info() const { return reinterpret_cast<const BITMAPINFO *>(this); }
+
+private:
+    BITMAPINFOHEADER header_{};
+    RGBQUAD colours_[256]{};
+};
+
+}  // namespace
+
 ViewCache::ViewCache(ViewCache &&other) noexcept {
     *this = std::move(other);
 }
@@ -19,6 +55,9 @@ ViewCache &ViewCache::operator=(ViewCache &&other) noexcept {
     pixels_ = std::exchange(other.pixels_, nullptr);
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
+    gray_ = std::exchange(other.gray_, false);
+    levels_ = std::move(other.levels_);
+    shown_ = other.shown_;
     geometry_ = other.geometry_;
     range_ = other.range_;
     background_ = other.background_;
@@ -41,6 +80,9 @@ void ViewCache::release() {
     previous_ = nullptr;
     pixels_ = nullptr;
     width_ = height_ = 0;
+    gray_ = false;
+    levels_ = {};
+    shown_ = {};
     valid_ = false;
 }
 
@@ -80,19 +122,64 @@ void ViewCache::update(const Image &image, const ViewGeometry &geometry, Display
     width = std::max<LONG>(width, 0);
     height = std::max<LONG>(height, 0);
     if (shows(geometry, range, width, height, background)) return;
-    if ((width != width_ || height != height_ || !dc_) && !allocate(width, height)) return;
-    if (pixels_) renderView(image, geometry, range, RECT{0, 0, width, height}, background, pixels_);
     geometry_ = geometry;
     range_ = range;
     background_ = background;
+    if (image.cls != ImageClass::Rgb) {
+        renderGray(image, width, height);
+    } else {
+        if ((width != width_ || height != height_ || !dc_ || gray_) && !allocate(width, height)) return;
+        if (pixels_) renderView(image, geometry, range, RECT{0, 0, width, height}, background, pixels_);
+    }
     valid_ = true;
+}
+
+void ViewCache::renderGray(const Image &image, LONG width, LONG height) {
+    if (dc_) release();
+    gray_ = true;
+    width_ = width;
+    height_ = height;
+    shown_ = shownImageArea(image, geometry_, width, height);
+    const size_t stride = levelStride(shown_.right - shown_.left);
+    levels_.resize(stride * static_cast<size_t>(shown_.bottom - shown_.top));
+    levels_.shrink_to_fit();
+    renderLevels(image, geometry_, range_, shown_, levels_.data(), stride);
 }
 
 void ViewCache::blit(HDC hdc, const RECT &area) const {
     const LONG left = std::max<LONG>(area.left, 0), top = std::max<LONG>(area.top, 0);
     const LONG right = std::min(area.right, width_), bottom = std::min(area.bottom, height_);
-    if (!valid_ || !dc_ || right <= left || bottom <= top) return;
-    BitBlt(hdc, left, top, right - left, bottom - top, dc_, left, top, SRCCOPY);
+    if (!valid_ || right <= left || bottom <= top) return;
+    if (gray_)
+        blitGray(hdc, RECT{left, top, right, bottom});
+    else if (dc_)
+        BitBlt(hdc, left, top, right - left, bottom - top, dc_, left, top, SRCCOPY);
+}
+
+void ViewCache::blitGray(HDC hdc, const RECT &area) const {
+    RECT image{};
+    if (IntersectRect(&image, &area, &shown_)) {
+        GrayDib dib(shown_.right - shown_.left, shown_.bottom - shown_.top);
+        const LONG width = image.right - image.left, height = image.bottom - image.top;
+        StretchDIBits(hdc, image.left, image.top, width, height, image.left - shown_.left,
+                      image.top - shown_.top, width, height, levels_.data(), dib.info(), DIB_RGB_COLORS,
+                      SRCCOPY);
+    }
+    // The background around the image: the bands above and below it, then
+    // the parts left and right of it.
+    const RECT bands[] = {{area.left, area.top, area.right, std::min(area.bottom, shown_.top)},
+                          {area.left, std::max(area.top, shown_.bottom), area.right, area.bottom},
+                          {area.left, std::max(area.top, shown_.top), std::min(area.right, shown_.left),
+                           std::min(area.bottom, shown_.bottom)},
+                          {std::max(area.left, shown_.right), std::max(area.top, shown_.top), area.right,
+                           std::min(area.bottom, shown_.bottom)}};
+    HBRUSH brush = nullptr;
+    for (const RECT &band : bands) {
+        if (band.right <= band.left || band.bottom <= band.top) continue;
+        if (!brush) brush = CreateSolidBrush(colorrefOf(background_));
+        FillRect(hdc, &band, brush);
+    }
+    if (brush) DeleteObject(brush);
 }
 
 }  // namespace host

@@ -3,11 +3,15 @@
 // image. It is rendered again only when what it shows changed: the image's
 // pixels or the image itself (the owner calls invalidate()), or the client
 // size, zoom, scroll, display range or background, which it compares itself.
-// The pixels live in a DIB section selected into a memory DC, so a repaint
-// is a plain BitBlt of the invalid area.
+// A colour image's view lives in a DIB section selected into a memory DC,
+// so a repaint is a plain BitBlt of the invalid area. A gray image's view is
+// one display level a pixel, a quarter of that memory, kept for the part of
+// the client that shows the image only: a repaint draws it through a gray
+// colour table and fills the rest with the background.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include <windows.h>
 
@@ -38,6 +42,8 @@ public:
     bool valid() const { return valid_; }
 
 private:
+    void renderGray(const Image &image, LONG width, LONG height);
+    void blitGray(HDC hdc, const RECT &area) const;
     bool shows(const ViewGeometry &geometry, DisplayRange range, LONG width, LONG height,
                uint32_t background) const;
     // A DIB section of width x height in the memory DC; false when the
@@ -50,6 +56,10 @@ private:
     HGDIOBJ previous_ = nullptr;  // the DC's bitmap before ours
     uint32_t *pixels_ = nullptr;  // 0x00RRGGBB, rows top to bottom
     LONG width_ = 0, height_ = 0;
+    // A gray image's view: the levels of shown_ (client coordinates).
+    bool gray_ = false;
+    std::vector<uint8_t> levels_;
+    RECT shown_{};
     ViewGeometry geometry_;
     DisplayRange range_;
     uint32_t background_ = 0;
