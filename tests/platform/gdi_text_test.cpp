@@ -1,8 +1,11 @@
 // Text through memory DCs: where ink lands relative to extents and
 // alignment, blending, metrics, DrawText's formats and prefixes, the
 // fallback font, and one golden rendering.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <string>
 
 #include "gdi_test_support.h"
 
@@ -192,18 +195,25 @@ TEST(Text, RenderingMatchesTheGoldenPicture) {
     EXPECT_EQ(hash, 0xba267fbbd91ce915ull) << "picture in " << c.dump() << ", hash 0x" << std::hex << hash;
 }
 
+// Missing, empty and broken font files alike leave text to the built-in face.
 TEST(FallbackFont, TextStillMeasuresAndDrawsWithoutTheFontFile) {
-    plat::setFontFilesForTesting("/nonexistent/font.ttf", "/nonexistent/bold.ttf");
-    {
+    const std::string folder = ::testing::TempDir();
+    const std::string empty = folder + "/empty-font.ttf", broken = folder + "/broken-font.ttf";
+    std::ofstream(empty, std::ios::binary).flush();
+    std::ofstream(broken, std::ios::binary) << std::string(4096, '\x5A');
+    for (const std::string &file : {std::string("/nonexistent/font.ttf"), empty, broken}) {
+        plat::setFontFilesForTesting(file, file);
         TestCanvas c(120, 30);
         Selected font(c.dc(), dialogFont(-12));
         SetBkMode(c.dc(), TRANSPARENT);
         TEXTMETRICA tm{};
-        EXPECT_TRUE(GetTextMetricsA(c.dc(), &tm));
+        EXPECT_TRUE(GetTextMetricsA(c.dc(), &tm)) << file;
         SIZE s = extent(c.dc(), "Fall 1");
-        EXPECT_TRUE(s.cx > 0 && s.cy == tm.tmHeight);
+        EXPECT_TRUE(s.cx > 0 && s.cy == tm.tmHeight) << file;
         TextOutA(c.dc(), 4, 4, "Fall 1", 6);
-        EXPECT_TRUE(within(c.inkBox(kWhite), RECT{4, 4, 4 + s.cx, 4 + s.cy}));
+        EXPECT_TRUE(within(c.inkBox(kWhite), RECT{4, 4, 4 + s.cx, 4 + s.cy})) << file;
     }
     plat::setFontFilesForTesting("", "");
+    std::remove(empty.c_str());
+    std::remove(broken.c_str());
 }

@@ -1,6 +1,10 @@
 // FreeType faces and the glyph cache.
 #include "raster/font_engine.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <map>
 
@@ -58,6 +62,57 @@ public:
 private:
     FT_Library library_ = nullptr;
 };
+
+// A face reads its file with pread as FreeType asks for parts of it, rather
+// than mapping the whole file: FreeType then keeps only the tables it needs
+// (tens of kilobytes a face), where a mapping of each face keeps every page
+// it ever touched resident. FreeType calls close() when the face goes, or
+// when opening it fails.
+struct FileStream {
+    FT_StreamRec rec{};
+    int fd = -1;
+
+    static unsigned long read(FT_Stream stream, unsigned long offset, unsigned char *buffer,
+                              unsigned long count) {
+        const auto *file = static_cast<const FileStream *>(stream->descriptor.pointer);
+        if (count == 0) return offset > stream->size ? 1 : 0;  // a seek: 0 when allowed
+        unsigned long done = 0;
+        while (done < count) {
+            const ssize_t got =
+                ::pread(file->fd, buffer + done, count - done, static_cast<off_t>(offset + done));
+            if (got <= 0) break;
+            done += static_cast<unsigned long>(got);
+        }
+        return done;
+    }
+    static void close(FT_Stream stream) {
+        auto *file = static_cast<FileStream *>(stream->descriptor.pointer);
+        ::close(file->fd);
+        delete file;
+    }
+};
+
+FT_Face openFaceFile(FT_Library library, const std::string &path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0) return nullptr;
+    if (::fstat(fd, &info) != 0 || info.st_size <= 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    auto *file = new FileStream;
+    file->fd = fd;
+    file->rec.size = static_cast<unsigned long>(info.st_size);
+    file->rec.descriptor.pointer = file;
+    file->rec.read = &FileStream::read;
+    file->rec.close = &FileStream::close;
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = &file->rec;
+    FT_Face face = nullptr;
+    if (FT_Open_Face(library, &args, 0, &face) != 0) return nullptr;  // the stream is closed
+    return face;
+}
 
 int roundDiv(int64_t a, int64_t b) {
     return static_cast<int>((a * 2 + (a >= 0 ? b : -b)) / (2 * b));
@@ -127,9 +182,8 @@ private:
 std::shared_ptr<FontFace> openFace(const FontKey &key) {
     std::shared_ptr<FtLibrary> library = FtLibrary::instance();
     const std::string &path = key.bold ? fontFiles().bold : fontFiles().regular;
-    FT_Face face = nullptr;
-    if (!library->get() || path.empty() || FT_New_Face(library->get(), path.c_str(), 0, &face) != 0)
-        return makeFallbackFace(key);
+    FT_Face face = library->get() && !path.empty() ? openFaceFile(library->get(), path) : nullptr;
+    if (!face) return makeFallbackFace(key);
     return std::make_shared<FreeTypeFace>(std::move(library), face, key);
 }
 
