@@ -5,8 +5,10 @@
 // each causes dispatched: the overlay drawn, the profile read, the
 // statistics, the chart and the repaints).
 //
-//   drag_step SAMPLES STEPS
+//   drag_step SAMPLES STEPS [KIND]
 //
+// KIND is the image's kind as ImgNew takes it (rgb by default; gray8 shows
+// what a gray image's repaint costs).
 // Run it under callgrind twice, with STEPS and with 0 steps; the difference
 // divided by STEPS is the instruction count of one step. Lines longer than
 // the window's width come from a wider image shown zoomed out, so the line
@@ -47,10 +49,10 @@ Scene sceneFor(int samples) {
     return s;
 }
 
-std::string setupScript(int samples, const Scene &s) {
+std::string setupScript(int samples, const Scene &s, const std::string &kind) {
     std::string script;
-    script += "ImgNew(" + std::to_string(s.imageWidth) + ", " + std::to_string(kWindowHeight) +
-              ", \"rgb\", \"ramp-x\")\n";
+    script += "ImgNew(" + std::to_string(s.imageWidth) + ", " + std::to_string(kWindowHeight) + ", \"" +
+              kind + "\", \"ramp-x\")\n";
     script += "ImgWindow(" + std::to_string(kWindowWidth) + ", " + std::to_string(kWindowHeight) + ")\n";
     if (s.zoom != 1.0) script += "ImgZoom(" + std::to_string(s.zoom) + ")\n";
     script += "LineProfile()\n";
@@ -75,11 +77,12 @@ void dispatched() {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: drag_step SAMPLES STEPS\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: drag_step SAMPLES STEPS [KIND]\n");
         return 2;
     }
     const int samples = std::atoi(argv[1]), steps = std::atoi(argv[2]);
+    const std::string kind = argc == 4 ? argv[3] : "rgb";
     if (samples < 2 || steps < 0) {
         std::fprintf(stderr, "drag_step: SAMPLES must be at least 2 and STEPS at least 0\n");
         return 2;
@@ -96,7 +99,7 @@ int main(int argc, char **argv) {
     context.print = [](const std::string &line) { std::puts(line.c_str()); };
     host::macro::Interpreter interpreter(std::move(context));
     const Scene scene = sceneFor(samples);
-    if (auto error = interpreter.run(setupScript(samples, scene), "drag_step")) {
+    if (auto error = interpreter.run(setupScript(samples, scene, kind), "drag_step")) {
         std::fprintf(stderr, "%s\n", error->format().c_str());
         return 1;
     }

@@ -187,3 +187,38 @@ TEST(DrawIcon, BlendsTheIconByItsAlphaAtItsOwnSize) {
         }
     EXPECT_FALSE(DrawIcon(c.dc(), 0, 0, reinterpret_cast<HICON>(c.dc())));
 }
+
+// Gray images reach the screen as 8-bit DIBs whose colour table is the 256
+// grays; that table is recognised and widened sixteen pixels at a time. Any
+// other table, a gray one with one entry off or one entry short among them,
+// goes entry by entry: each draws pixel for pixel what its table says.
+TEST(StretchDIBits, GrayColourTablesShowEachLevelAsTheTableSays) {
+    struct Table {
+        const char *what;
+        int offEntry;       // -1: none
+        DWORD usedColours;  // 0: all 256
+    } tables[] = {{"the grays", -1, 0}, {"one gray off", 200, 0}, {"one entry short", -1, 255}};
+    for (const Table &t : tables) {
+        for (int width = 1; width <= 40; ++width) {
+            Dib dib(width + 3, 2, 8, true);
+            dib.header.biClrUsed = t.usedColours;
+            for (int i = 0; i < 256; ++i) dib.palette[i] = {BYTE(i), BYTE(i), BYTE(i), 0};
+            if (t.offEntry >= 0) dib.palette[t.offEntry].rgbRed = BYTE(t.offEntry + 1);
+            const int stride = (width + 3 + 3) / 4 * 4;
+            for (int y = 0; y < 2; ++y)
+                for (int x = 0; x < width + 3; ++x)
+                    dib.bits[static_cast<size_t>(y * stride + x)] = BYTE(x * 37 + y * 91);
+            TestCanvas c(width, 2);
+            dib.draw(c.dc(), 0, 0, width, 2, 3, 0, width, 2);  // from column 3: rows start off sixteen
+            EXPECT_TRUE(pixelsFollow(c,
+                                     [&](int x, int y) {
+                                         const int level = ((x + 3) * 37 + y * 91) & 0xFF;
+                                         if (t.usedColours != 0 && level >= static_cast<int>(t.usedColours))
+                                             return RGB(0, 0, 0);
+                                         const RGBQUAD &q = dib.palette[level];
+                                         return RGB(q.rgbRed, q.rgbGreen, q.rgbBlue);
+                                     }))
+                << t.what << ", width " << width;
+        }
+    }
+}

@@ -3,6 +3,10 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "raster/pixel_rows.h"
 
 namespace plat::raster {
@@ -29,15 +33,44 @@ std::optional<DibLayout> dibLayout(const BITMAPINFO *info, UINT usage) {
             const uint8_t *q = table + 4 * i;  // blue, green, red, reserved
             d.palette[i] = (uint32_t{q[2]} << 16) | (uint32_t{q[1]} << 8) | q[0];
         }
+        d.grayPalette = used == 256;
+        for (size_t i = 0; i < used && d.grayPalette; ++i) d.grayPalette = d.palette[i] == i * 0x010101u;
     }
     return d;
 }
+
+namespace {
+
+// Each level v as the gray pixel 0x00vvvvvv, sixteen at a time where SSE2
+// is there to widen the bytes.
+void grayRow(const uint8_t *levels, size_t count, uint32_t *out) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i colour = _mm_set1_epi32(0x00FFFFFF);
+    for (; i + 16 <= count; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(levels + i));
+        const __m128i low = _mm_unpacklo_epi8(v, v), high = _mm_unpackhi_epi8(v, v);
+        auto *o = reinterpret_cast<__m128i *>(out + i);
+        _mm_storeu_si128(o, _mm_and_si128(_mm_unpacklo_epi16(low, low), colour));
+        _mm_storeu_si128(o + 1, _mm_and_si128(_mm_unpackhi_epi16(low, low), colour));
+        _mm_storeu_si128(o + 2, _mm_and_si128(_mm_unpacklo_epi16(high, high), colour));
+        _mm_storeu_si128(o + 3, _mm_and_si128(_mm_unpackhi_epi16(high, high), colour));
+    }
+#endif
+    for (; i < count; ++i) out[i] = levels[i] * 0x010101u;
+}
+
+}  // namespace
 
 void dibRow(const DibLayout &d, const uint8_t *bits, int64_t y, int64_t x0, int64_t x1, uint32_t *out) {
     int64_t memoryRow = d.topDown ? y : d.height - 1 - y;
     const uint8_t *row = bits + memoryRow * d.stride;
     switch (d.bitCount) {
         case 8:
+            if (d.grayPalette) {
+                grayRow(row + x0, static_cast<size_t>(x1 - x0), out);
+                break;
+            }
             for (int64_t x = x0; x < x1; ++x) *out++ = d.palette[row[x]];
             break;
         case 24:

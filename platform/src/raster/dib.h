@@ -24,6 +24,7 @@ struct DibLayout {
     int bitCount = 0;
     int64_t stride = 0;                   // bytes per row, rows padded to 4 bytes
     std::array<uint32_t, 256> palette{};  // 8-bit: colour table as surface pixels
+    bool grayPalette = false;             // 8-bit: entry i is gray level i, as gray images use
 };
 
 // nullopt for what StretchDIBits refuses: a bad header, an unsupported depth
