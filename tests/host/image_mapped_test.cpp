@@ -51,6 +51,13 @@ const Case kCases[] = {
     {"gray16_bigtiff", ImageClass::Gray16, [](RawTiff &t) { t.bigTiff = true; }, true},
     {"gray8_big_endian", ImageClass::Gray8, [](RawTiff &t) { t.bigEndian = true; }, true},
     {"gray16_big_endian", ImageClass::Gray16, [](RawTiff &t) { t.bigEndian = true; }, false},
+    {"gray8_strips_backwards", ImageClass::Gray8, [](RawTiff &t) { t.stripsBackwards = true; }, false},
+    {"rgb_strips_backwards_bigtiff", ImageClass::Rgb,
+     [](RawTiff &t) {
+         t.stripsBackwards = true;
+         t.bigTiff = true;
+     },
+     false},
     {"float_big_endian_bigtiff", ImageClass::Float,
      [](RawTiff &t) {
          t.bigEndian = true;
@@ -184,6 +191,48 @@ TEST(TiffTwoReaders, TheLowestBadStripIsNamed) {
         const std::string error = host::loadImage(path).error;
         EXPECT_EQ(error.rfind(path + ": strip " + std::to_string(strip) + " cannot be decoded", 0), 0u)
             << error;
+    }
+}
+
+// Points strips `first` onwards (of a little-endian classic TIFF whose strip
+// offsets are an array of LONGs) at the file's last 5 bytes and beyond, one
+// after another, as if the file had been cut there.
+void cutStripsFrom(const std::string &path, uint32_t first) {
+    std::vector<uint8_t> bytes = imgtest::readBytes(path);
+    auto u16 = [&](size_t at) { return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8; };
+    auto u32 = [&](size_t at) { return u16(at) | u16(at + 2) << 16; };
+    const size_t ifd = u32(4);
+    for (size_t e = 0; e < u16(ifd); ++e) {
+        const size_t entry = ifd + 2 + 12 * e;
+        if (u16(entry) != TIFFTAG_STRIPOFFSETS) continue;
+        const uint32_t count = u32(entry + 4), array = u32(entry + 8),
+                       stripBytes = u32(array + 4) - u32(array);
+        for (uint32_t s = first; s < count; ++s) {
+            const uint32_t offset = uint32_t(bytes.size()) - 5 + (s - first) * stripBytes;
+            for (int b = 0; b < 4; ++b) bytes[array + 4 * s + b] = uint8_t(offset >> (8 * b));
+        }
+    }
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+// A plain file cut short: its strips are read a run at a time by two
+// readers, and the error names the first strip the cut reaches, as one
+// reader going strip by strip would: whether the cut falls inside a run
+// (the strips no longer follow one another), at the start of one (the run
+// reads short) or on the last strip.
+TEST(TiffTwoReaders, ACutPlainFileNamesTheFirstStripItCuts) {
+    for (uint32_t strip : {100u, 146u, 292u}) {
+        RawTiff t = largeDeflate();
+        t.compression = COMPRESSION_NONE;
+        imgtest::ScratchDir dir;
+        const std::string path = dir.file("cut.tif");
+        imgtest::writeRawTiff(path, t);
+        cutStripsFrom(path, strip);
+        const std::string error = host::loadImage(path).error;
+        EXPECT_EQ(error.rfind(path + ": strip " + std::to_string(strip) + " ", 0), 0u) << error;
     }
 }
 

@@ -112,7 +112,8 @@ void writeTiffPage(TIFF *tif, const RawTiff &t, const std::vector<uint8_t> &samp
     const size_t sample = (t.bitsPerSample + 7) / 8u, pixel = sample * t.samplesPerPixel,
                  out = t.planes ? sample : pixel;
     for (int plane = 0; plane < (t.planes ? t.samplesPerPixel : 1); ++plane) {
-        for (uint32_t y0 = 0; y0 < t.height; y0 += ch) {
+        for (uint32_t k = 0; k < (t.height + ch - 1) / ch; ++k) {
+            const uint32_t y0 = (t.stripsBackwards ? (t.height + ch - 1) / ch - 1 - k : k) * ch;
             for (uint32_t x0 = 0; x0 < t.width; x0 += cw) {
                 const uint32_t rows = t.tile ? ch : std::min(ch, t.height - y0);  // tiles are whole
                 std::vector<uint8_t> chunk(size_t(cw) * rows * out, 0);

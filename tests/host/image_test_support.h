@@ -43,6 +43,7 @@ struct RawTiff {
     bool planes = false;  // separate planes
     uint32_t tile = 0;    // tile size; 0: strips of `rowsPerStrip` rows, the last one short
     uint32_t rowsPerStrip = 7;
+    bool stripsBackwards = false;  // the last strip first in the file
     uint16_t compression = 5 /* LZW */;
     bool bigEndian = false, bigTiff = false;
     std::string description{};  // ImageDescription when not empty

@@ -4,6 +4,8 @@
 // failing chunk, as one reader going in order would report it.
 #include "image/tiff_pixels.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -22,6 +24,10 @@ namespace {
 
 // Below this many decoded bytes a second reader costs more than it saves.
 constexpr uint64_t kParallelBytes = uint64_t{4} << 20;
+
+// Plain strips are read in runs of about this many bytes: one system call
+// each rather than one a strip (libtiff's default strip is 8 KiB).
+constexpr uint64_t kStripRunBytes = uint64_t{1} << 20;
 
 std::string describe(const char *what, unsigned value) {
     char text[96];
@@ -69,15 +75,18 @@ struct Chunk {
 };
 
 // The numbering of chunks, computed on demand: a hostile header may claim
-// billions of them, and the first missing one ends the reading.
+// billions of them, and the first missing one ends the reading. Plain strips
+// are taken `strips` at a time (a run of rows read at once); a chunk's index
+// is then its first strip.
 struct ChunkGrid {
     const TiffLayout &l;
-    uint64_t across, down, planes;
+    uint64_t rowsPerChunk, across, down, planes;
 
-    explicit ChunkGrid(const TiffLayout &layout)
+    explicit ChunkGrid(const TiffLayout &layout, uint32_t strips = 1)
         : l(layout),
+          rowsPerChunk(uint64_t(layout.chunkHeight) * strips),
           across((uint64_t(layout.width) + layout.chunkWidth - 1) / layout.chunkWidth),
-          down((uint64_t(layout.height) + layout.chunkHeight - 1) / layout.chunkHeight),
+          down((uint64_t(layout.height) + rowsPerChunk - 1) / rowsPerChunk),
           planes(layout.planar == PLANARCONFIG_SEPARATE ? uint64_t(layout.channels) : 1) {}
 
     uint64_t count() const { return across * down * planes; }
@@ -85,7 +94,7 @@ struct ChunkGrid {
         Chunk c;
         c.plane = static_cast<uint16_t>(k / (across * down));
         const uint64_t inPlane = k % (across * down);
-        c.y0 = static_cast<uint32_t>(inPlane / across * l.chunkHeight);
+        c.y0 = static_cast<uint32_t>(inPlane / across * rowsPerChunk);
         c.x0 = static_cast<uint32_t>(inPlane % across * l.chunkWidth);
         c.index =
             l.tiled ? TIFFComputeTile(tif, c.x0, c.y0, 0, c.plane) : TIFFComputeStrip(tif, c.y0, c.plane);
@@ -93,13 +102,24 @@ struct ChunkGrid {
     }
 };
 
-// One reader: a libtiff handle and a buffer of one chunk.
+// One reader: a libtiff handle and a buffer of one chunk. With plain strips
+// (`plain`: the file descriptor to read them from) a chunk is a run of
+// strips, read with one call when they lie in the file one after another.
 class ChunkReader {
 public:
-    ChunkReader(TIFF *tif, TiffMessages &messages, const TiffLayout &l, uint8_t *pixels, uint64_t chunkBytes)
-        : tif_(tif), messages_(messages), l_(l), pixels_(pixels), chunkBytes_(chunkBytes) {}
+    ChunkReader(TIFF *tif, TiffMessages &messages, const TiffLayout &l, uint8_t *pixels, uint64_t chunkBytes,
+                const ChunkGrid &grid, int plainFd)
+        : tif_(tif),
+          messages_(messages),
+          l_(l),
+          pixels_(pixels),
+          chunkBytes_(chunkBytes),
+          grid_(grid),
+          plainFd_(plainFd) {}
 
     std::string read(const Chunk &c) {
+        if (plainFd_ >= 0 && readStripRun(c)) return {};
+        if (grid_.rowsPerChunk != l_.chunkHeight) return readStripsOneByOne(c);
         if (!l_.tiled && l_.samplesMatchClass()) return readStripInPlace(c);
         if (buffer_.empty()) buffer_.resize(static_cast<size_t>(chunkBytes_));
         const tmsize_t got =
@@ -121,6 +141,38 @@ private:
     uint32_t rows(const Chunk &c) const { return std::min(l_.chunkHeight, l_.height - c.y0); }
     uint32_t cols(const Chunk &c) const { return std::min(l_.chunkWidth, l_.width - c.x0); }
     std::string name(const Chunk &c) const { return describe(l_.tiled ? "tile" : "strip", c.index); }
+
+    // The rows of chunk c, whose strips lie in the file one after another,
+    // straight into the image with pread; false when they do not, or the
+    // file ends early (strip by strip then tells which strip and why).
+    bool readStripRun(const Chunk &c) {
+        const uint64_t row = rowBytes(), y1 = std::min<uint64_t>(c.y0 + grid_.rowsPerChunk, l_.height);
+        const uint64_t start = TIFFGetStrileOffset(tif_, c.index);
+        for (uint32_t s = c.index; uint64_t(s - c.index) * l_.chunkHeight + c.y0 < y1; ++s) {
+            const uint64_t y = uint64_t(s - c.index) * l_.chunkHeight + c.y0;
+            const uint64_t rowsHere = std::min<uint64_t>(l_.chunkHeight, y1 - y);
+            if (TIFFGetStrileOffset(tif_, s) != start + (y - c.y0) * row ||
+                TIFFGetStrileByteCount(tif_, s) < rowsHere * row)
+                return false;
+        }
+        uint8_t *target = pixels_ + uint64_t(c.y0) * row;
+        const uint64_t total = (y1 - c.y0) * row;
+        for (uint64_t done = 0; done < total;) {
+            const ssize_t got =
+                ::pread(plainFd_, target + done, total - done, static_cast<off_t>(start + done));
+            if (got <= 0) return false;
+            done += static_cast<uint64_t>(got);
+        }
+        return true;
+    }
+
+    std::string readStripsOneByOne(const Chunk &c) {
+        const uint64_t y1 = std::min<uint64_t>(c.y0 + grid_.rowsPerChunk, l_.height);
+        Chunk strip = c;
+        for (; strip.y0 < y1; strip.y0 += l_.chunkHeight, ++strip.index)
+            if (std::string error = readStripInPlace(strip); !error.empty()) return error;
+        return {};
+    }
 
     // A strip whose rows are the image's own rows is decoded where they belong.
     std::string readStripInPlace(const Chunk &c) {
@@ -157,6 +209,8 @@ private:
     const TiffLayout &l_;
     uint8_t *pixels_;
     uint64_t chunkBytes_;
+    const ChunkGrid &grid_;
+    int plainFd_;
     std::vector<uint8_t> buffer_;
 };
 
@@ -217,7 +271,7 @@ bool worthTwoReaders(const TiffSource &source, const TiffLayout &l, const ChunkG
 // The second reader: its own handle on the same file, the odd chunks. An
 // exception cannot leave a thread, so running out of memory is its failure.
 std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const TiffLayout &l, uint8_t *pixels,
-                                               uint64_t chunkBytes, const ChunkGrid &grid,
+                                               uint64_t chunkBytes, const ChunkGrid &grid, int plainFd,
                                                SharedProgress &shared) {
     TiffFile file{source.file->descriptor(), source.file->size(), 0};
     TiffMessages messages;
@@ -225,7 +279,7 @@ std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const T
     try {
         TiffPtr tif = openTiffFile(file, messages, source.maxAlloc);
         if (tif) {
-            ChunkReader reader(tif.get(), messages, l, pixels, chunkBytes);
+            ChunkReader reader(tif.get(), messages, l, pixels, chunkBytes, grid, plainFd);
             return readShare(reader, tif.get(), grid, 1, 2, shared, nullptr);
         }
         failure = {1, "cannot be read: " + messages.lastError};
@@ -234,6 +288,21 @@ std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const T
     }
     stopBefore(shared, failure.first);
     return failure;
+}
+
+// Strips that hold the image's rows as the image keeps them: nothing to
+// decode, swap or reverse on the way.
+bool plainStrips(TIFF *tif, const TiffLayout &l) {
+    return !l.tiled && l.compression == COMPRESSION_NONE && l.samplesMatchClass() &&
+           l.fillOrder == FILLORDER_MSB2LSB && !(TIFFIsByteSwapped(tif) && l.bitsPerSample > 8);
+}
+
+// How many strips a chunk takes: a run of plain strips of a file, else one.
+uint32_t stripsPerChunk(const TiffSource &source, const TiffLayout &l) {
+    if (!source.file || !plainStrips(source.tif, l)) return 1;
+    const uint64_t stripBytes = l.imageRowBytes() * l.chunkHeight;
+    return static_cast<uint32_t>(std::clamp<uint64_t>(kStripRunBytes / std::max<uint64_t>(stripBytes, 1), 1,
+                                                      std::max<uint32_t>(l.height / l.chunkHeight, 1)));
 }
 
 struct ThreadJoiner {
@@ -257,11 +326,8 @@ std::thread startThread(Work work) {
 
 std::optional<uint64_t> mappableOffset(TIFF *tif, const TiffLayout &l) {
     // Min-is-white pixels are inverted and 12-bit ones checked, so both are read.
-    if (l.tiled || l.compression != COMPRESSION_NONE || !l.samplesMatchClass() ||
-        l.fillOrder != FILLORDER_MSB2LSB || l.photometric == PHOTOMETRIC_MINISWHITE ||
-        l.cls == ImageClass::Gray12)
+    if (!plainStrips(tif, l) || l.photometric == PHOTOMETRIC_MINISWHITE || l.cls == ImageClass::Gray12)
         return std::nullopt;
-    if (TIFFIsByteSwapped(tif) && l.bitsPerSample > 8) return std::nullopt;
     const uint64_t row = l.imageRowBytes();
     const uint32_t strips = TIFFNumberOfStrips(tif);
     if (strips != ChunkGrid(l).count()) return std::nullopt;
@@ -308,7 +374,9 @@ std::string readTiffPixels(TiffSource &source, const TiffLayout &l, const Decode
     const uint64_t chunkBytes = l.tiled ? TIFFTileSize64(source.tif) : TIFFStripSize64(source.tif);
     if (std::string error = checkChunkSize(chunkBytes, l, limits, *source.messages); !error.empty())
         return error;
-    const ChunkGrid grid(l);
+    const uint32_t strips = stripsPerChunk(source, l);
+    const ChunkGrid grid(l, strips);
+    const int plainFd = strips > 1 ? source.file->descriptor() : -1;
     uint8_t *const pixels = pixelBytes(image);
     SharedProgress shared(grid.count());
     ProgressTask task("reading TIFF " + std::to_string(l.width) + "x" + std::to_string(l.height),
@@ -319,11 +387,11 @@ std::string readTiffPixels(TiffSource &source, const TiffLayout &l, const Decode
     const ThreadJoiner joiner{second};  // joined on every way out, exceptions included
     bool two = worthTwoReaders(source, l, grid);
     if (two) {
-        second =
-            startThread([&] { secondResult = readOddChunks(source, l, pixels, chunkBytes, grid, shared); });
+        second = startThread(
+            [&] { secondResult = readOddChunks(source, l, pixels, chunkBytes, grid, plainFd, shared); });
         two = second.joinable();  // with no thread to be had, one reader does it all
     }
-    ChunkReader reader(source.tif, *source.messages, l, pixels, chunkBytes);
+    ChunkReader reader(source.tif, *source.messages, l, pixels, chunkBytes, grid, plainFd);
     const std::pair<uint64_t, std::string> firstResult =
         readShare(reader, source.tif, grid, 0, two ? 2 : 1, shared, &task);
     if (second.joinable()) second.join();
