@@ -69,6 +69,12 @@ const Case kCases[] = {
     {"rgb_planes", ImageClass::Rgb, [](RawTiff &t) { t.planes = true; }, false},
     {"gray16_deflate", ImageClass::Gray16, [](RawTiff &t) { t.compression = COMPRESSION_ADOBE_DEFLATE; },
      false},
+    {"float_lzw_strips_backwards", ImageClass::Float,
+     [](RawTiff &t) {
+         t.compression = COMPRESSION_LZW;
+         t.stripsBackwards = true;
+     },
+     false},
     {"float_lzw_tiles", ImageClass::Float,
      [](RawTiff &t) {
          t.compression = COMPRESSION_LZW;

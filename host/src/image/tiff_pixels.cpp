@@ -25,9 +25,12 @@ namespace {
 // Below this many decoded bytes a second reader costs more than it saves.
 constexpr uint64_t kParallelBytes = uint64_t{4} << 20;
 
-// Plain strips are read in runs of about this many bytes: one system call
-// each rather than one a strip (libtiff's default strip is 8 KiB).
+// Strips are read in runs of about this many bytes of pixels: one system
+// call a run rather than one a strip (libtiff's default strip is 8 KiB). A
+// run of compressed strips larger than kMaxRunRawBytes in the file is read
+// strip by strip instead.
 constexpr uint64_t kStripRunBytes = uint64_t{1} << 20;
+constexpr uint64_t kMaxRunRawBytes = uint64_t{16} << 20;
 
 std::string describe(const char *what, unsigned value) {
     char text[96];
@@ -68,6 +71,13 @@ void storeSamples(uint8_t *pixels, const TiffLayout &l, const uint8_t *src, size
     }
 }
 
+// Strips that hold the image's rows as the image keeps them: nothing to
+// decode, swap or reverse on the way.
+bool plainStrips(TIFF *tif, const TiffLayout &l) {
+    return !l.tiled && l.compression == COMPRESSION_NONE && l.samplesMatchClass() &&
+           l.fillOrder == FILLORDER_MSB2LSB && !(TIFFIsByteSwapped(tif) && l.bitsPerSample > 8);
+}
+
 struct Chunk {
     uint32_t index = 0;
     uint16_t plane = 0;
@@ -102,23 +112,25 @@ struct ChunkGrid {
     }
 };
 
-// One reader: a libtiff handle and a buffer of one chunk. With plain strips
-// (`plain`: the file descriptor to read them from) a chunk is a run of
-// strips, read with one call when they lie in the file one after another.
+// One reader: a libtiff handle and a buffer of one chunk. Strips that hold
+// the image's rows, in a file (`runFd`: its descriptor, else -1), are taken
+// a run at a time: a chunk is then the run, read with one call when its
+// strips lie in the file one after another.
 class ChunkReader {
 public:
     ChunkReader(TIFF *tif, TiffMessages &messages, const TiffLayout &l, uint8_t *pixels, uint64_t chunkBytes,
-                const ChunkGrid &grid, int plainFd)
+                const ChunkGrid &grid, int runFd)
         : tif_(tif),
           messages_(messages),
           l_(l),
           pixels_(pixels),
           chunkBytes_(chunkBytes),
           grid_(grid),
-          plainFd_(plainFd) {}
+          runFd_(runFd),
+          plain_(plainStrips(tif, l)) {}
 
     std::string read(const Chunk &c) {
-        if (plainFd_ >= 0 && readStripRun(c)) return {};
+        if (runFd_ >= 0 && readStripRun(c)) return {};
         if (grid_.rowsPerChunk != l_.chunkHeight) return readStripsOneByOne(c);
         if (!l_.tiled && l_.samplesMatchClass()) return readStripInPlace(c);
         if (buffer_.empty()) buffer_.resize(static_cast<size_t>(chunkBytes_));
@@ -142,24 +154,44 @@ private:
     uint32_t cols(const Chunk &c) const { return std::min(l_.chunkWidth, l_.width - c.x0); }
     std::string name(const Chunk &c) const { return describe(l_.tiled ? "tile" : "strip", c.index); }
 
-    // The rows of chunk c, whose strips lie in the file one after another,
-    // straight into the image with pread; false when they do not, or the
-    // file ends early (strip by strip then tells which strip and why).
+    // The rows of chunk c from its strips, which lie in the file one after
+    // another: read with one call, straight into the image when they are
+    // plain, else into a buffer that each strip is decoded from. False when
+    // they do not lie so, the file ends early or a strip does not decode:
+    // strip by strip then tells which strip and why.
     bool readStripRun(const Chunk &c) {
         const uint64_t row = rowBytes(), y1 = std::min<uint64_t>(c.y0 + grid_.rowsPerChunk, l_.height);
         const uint64_t start = TIFFGetStrileOffset(tif_, c.index);
-        for (uint32_t s = c.index; uint64_t(s - c.index) * l_.chunkHeight + c.y0 < y1; ++s) {
-            const uint64_t y = uint64_t(s - c.index) * l_.chunkHeight + c.y0;
-            const uint64_t rowsHere = std::min<uint64_t>(l_.chunkHeight, y1 - y);
-            if (TIFFGetStrileOffset(tif_, s) != start + (y - c.y0) * row ||
-                TIFFGetStrileByteCount(tif_, s) < rowsHere * row)
+        uint64_t raw = 0;
+        for (uint64_t s = c.index, y = c.y0; y < y1; ++s, y += l_.chunkHeight) {
+            const uint64_t needed = std::min<uint64_t>(l_.chunkHeight, y1 - y) * row;
+            const uint64_t count = TIFFGetStrileByteCount(tif_, static_cast<uint32_t>(s));
+            if (TIFFGetStrileOffset(tif_, static_cast<uint32_t>(s)) != start + raw ||
+                count < (plain_ ? needed : 1))
                 return false;
+            raw += plain_ ? needed : count;
         }
         uint8_t *target = pixels_ + uint64_t(c.y0) * row;
-        const uint64_t total = (y1 - c.y0) * row;
-        for (uint64_t done = 0; done < total;) {
-            const ssize_t got =
-                ::pread(plainFd_, target + done, total - done, static_cast<off_t>(start + done));
+        if (plain_) return readAt(target, raw, start);
+        if (raw > kMaxRunRawBytes) return false;
+        runBuffer_.resize(static_cast<size_t>(raw));
+        if (!readAt(runBuffer_.data(), raw, start)) return false;
+        uint64_t at = 0;
+        for (uint64_t s = c.index, y = c.y0; y < y1; ++s, y += l_.chunkHeight) {
+            const uint64_t needed = std::min<uint64_t>(l_.chunkHeight, y1 - y) * row;
+            const uint64_t count = TIFFGetStrileByteCount(tif_, static_cast<uint32_t>(s));
+            if (!TIFFReadFromUserBuffer(tif_, static_cast<uint32_t>(s), runBuffer_.data() + at,
+                                        static_cast<tmsize_t>(count), target + (y - c.y0) * row,
+                                        static_cast<tmsize_t>(needed)))
+                return false;
+            at += count;
+        }
+        return true;
+    }
+
+    bool readAt(uint8_t *out, uint64_t bytes, uint64_t offset) const {
+        for (uint64_t done = 0; done < bytes;) {
+            const ssize_t got = ::pread(runFd_, out + done, bytes - done, static_cast<off_t>(offset + done));
             if (got <= 0) return false;
             done += static_cast<uint64_t>(got);
         }
@@ -210,8 +242,9 @@ private:
     uint8_t *pixels_;
     uint64_t chunkBytes_;
     const ChunkGrid &grid_;
-    int plainFd_;
-    std::vector<uint8_t> buffer_;
+    int runFd_;
+    bool plain_;
+    std::vector<uint8_t> buffer_, runBuffer_;
 };
 
 // What the readers share: the chunk no reader goes to (lowered by a
@@ -271,7 +304,7 @@ bool worthTwoReaders(const TiffSource &source, const TiffLayout &l, const ChunkG
 // The second reader: its own handle on the same file, the odd chunks. An
 // exception cannot leave a thread, so running out of memory is its failure.
 std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const TiffLayout &l, uint8_t *pixels,
-                                               uint64_t chunkBytes, const ChunkGrid &grid, int plainFd,
+                                               uint64_t chunkBytes, const ChunkGrid &grid, int runFd,
                                                SharedProgress &shared) {
     TiffFile file{source.file->descriptor(), source.file->size(), 0};
     TiffMessages messages;
@@ -279,7 +312,7 @@ std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const T
     try {
         TiffPtr tif = openTiffFile(file, messages, source.maxAlloc);
         if (tif) {
-            ChunkReader reader(tif.get(), messages, l, pixels, chunkBytes, grid, plainFd);
+            ChunkReader reader(tif.get(), messages, l, pixels, chunkBytes, grid, runFd);
             return readShare(reader, tif.get(), grid, 1, 2, shared, nullptr);
         }
         failure = {1, "cannot be read: " + messages.lastError};
@@ -290,16 +323,10 @@ std::pair<uint64_t, std::string> readOddChunks(const TiffSource &source, const T
     return failure;
 }
 
-// Strips that hold the image's rows as the image keeps them: nothing to
-// decode, swap or reverse on the way.
-bool plainStrips(TIFF *tif, const TiffLayout &l) {
-    return !l.tiled && l.compression == COMPRESSION_NONE && l.samplesMatchClass() &&
-           l.fillOrder == FILLORDER_MSB2LSB && !(TIFFIsByteSwapped(tif) && l.bitsPerSample > 8);
-}
-
-// How many strips a chunk takes: a run of plain strips of a file, else one.
+// How many strips a chunk takes: a run of the strips of a file that hold the
+// image's rows, else one.
 uint32_t stripsPerChunk(const TiffSource &source, const TiffLayout &l) {
-    if (!source.file || !plainStrips(source.tif, l)) return 1;
+    if (!source.file || l.tiled || !l.samplesMatchClass()) return 1;
     const uint64_t stripBytes = l.imageRowBytes() * l.chunkHeight;
     return static_cast<uint32_t>(std::clamp<uint64_t>(kStripRunBytes / std::max<uint64_t>(stripBytes, 1), 1,
                                                       std::max<uint32_t>(l.height / l.chunkHeight, 1)));
@@ -376,7 +403,7 @@ std::string readTiffPixels(TiffSource &source, const TiffLayout &l, const Decode
         return error;
     const uint32_t strips = stripsPerChunk(source, l);
     const ChunkGrid grid(l, strips);
-    const int plainFd = strips > 1 ? source.file->descriptor() : -1;
+    const int runFd = strips > 1 ? source.file->descriptor() : -1;
     uint8_t *const pixels = pixelBytes(image);
     SharedProgress shared(grid.count());
     ProgressTask task("reading TIFF " + std::to_string(l.width) + "x" + std::to_string(l.height),
@@ -388,10 +415,10 @@ std::string readTiffPixels(TiffSource &source, const TiffLayout &l, const Decode
     bool two = worthTwoReaders(source, l, grid);
     if (two) {
         second = startThread(
-            [&] { secondResult = readOddChunks(source, l, pixels, chunkBytes, grid, plainFd, shared); });
+            [&] { secondResult = readOddChunks(source, l, pixels, chunkBytes, grid, runFd, shared); });
         two = second.joinable();  // with no thread to be had, one reader does it all
     }
-    ChunkReader reader(source.tif, *source.messages, l, pixels, chunkBytes, grid, plainFd);
+    ChunkReader reader(source.tif, *source.messages, l, pixels, chunkBytes, grid, runFd);
     const std::pair<uint64_t, std::string> firstResult =
         readShare(reader, source.tif, grid, 0, two ? 2 : 1, shared, &task);
     if (second.joinable()) second.join();
