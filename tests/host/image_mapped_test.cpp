@@ -200,28 +200,35 @@ TEST(TiffTwoReaders, TheLowestBadStripIsNamed) {
     }
 }
 
-// Points strips `first` onwards (of a little-endian classic TIFF whose strip
-// offsets are an array of LONGs) at the file's last 5 bytes and beyond, one
-// after another, as if the file had been cut there.
-void cutStripsFrom(const std::string &path, uint32_t first) {
+// Sets entry s of a strip array (StripOffsets or StripByteCounts: LONGs in a
+// little-endian classic TIFF) to value(s) for s from `first` on.
+template <typename Value>
+void patchStrips(const std::string &path, uint16_t tag, uint32_t first, Value value) {
     std::vector<uint8_t> bytes = imgtest::readBytes(path);
     auto u16 = [&](size_t at) { return uint32_t(bytes[at]) | uint32_t(bytes[at + 1]) << 8; };
     auto u32 = [&](size_t at) { return u16(at) | u16(at + 2) << 16; };
     const size_t ifd = u32(4);
     for (size_t e = 0; e < u16(ifd); ++e) {
         const size_t entry = ifd + 2 + 12 * e;
-        if (u16(entry) != TIFFTAG_STRIPOFFSETS) continue;
-        const uint32_t count = u32(entry + 4), array = u32(entry + 8),
-                       stripBytes = u32(array + 4) - u32(array);
+        if (u16(entry) != tag) continue;
+        const uint32_t count = u32(entry + 4), array = u32(entry + 8);
         for (uint32_t s = first; s < count; ++s) {
-            const uint32_t offset = uint32_t(bytes.size()) - 5 + (s - first) * stripBytes;
-            for (int b = 0; b < 4; ++b) bytes[array + 4 * s + b] = uint8_t(offset >> (8 * b));
+            const uint32_t v = value(s, uint32_t(bytes.size()), u32(array + 4) - u32(array));
+            for (int b = 0; b < 4; ++b) bytes[array + 4 * s + b] = uint8_t(v >> (8 * b));
         }
     }
     std::FILE *file = std::fopen(path.c_str(), "wb");
     ASSERT_NE(file, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
+}
+
+// Points strips `first` onwards at the file's last 5 bytes and beyond, one
+// after another, as if the file had been cut there.
+void cutStripsFrom(const std::string &path, uint32_t first) {
+    patchStrips(path, TIFFTAG_STRIPOFFSETS, first, [first](uint32_t s, uint32_t size, uint32_t stripBytes) {
+        return size - 5 + (s - first) * stripBytes;
+    });
 }
 
 // A plain file cut short: its strips are read a run at a time by two
@@ -239,6 +246,22 @@ TEST(TiffTwoReaders, ACutPlainFileNamesTheFirstStripItCuts) {
         cutStripsFrom(path, strip);
         const std::string error = host::loadImage(path).error;
         EXPECT_EQ(error.rfind(path + ": strip " + std::to_string(strip) + " ", 0), 0u) << error;
+    }
+}
+
+// Compressed strips whose byte counts claim far more than the file holds:
+// the file, read in runs by two readers, fails as the same bytes read by one
+// reader strip by strip do.
+TEST(TiffTwoReaders, AbsurdByteCountsFailAsOneReaderWould) {
+    for (uint32_t strip : {100u, 146u}) {
+        imgtest::ScratchDir dir;
+        const std::string path = dir.file("counts.tif");
+        imgtest::writeRawTiff(path, largeDeflate());
+        patchStrips(path, TIFFTAG_STRIPBYTECOUNTS, strip,
+                    [](uint32_t, uint32_t, uint32_t) { return 0xFFFFFF00u; });
+        const std::string error = host::loadImage(path).error;
+        EXPECT_EQ(error, host::decodeImage(imgtest::readBytes(path), path).error);
+        EXPECT_EQ(error.rfind(path + ": strip ", 0), 0u) << error;
     }
 }
 

@@ -169,11 +169,13 @@ private:
             if (TIFFGetStrileOffset(tif_, static_cast<uint32_t>(s)) != start + raw ||
                 count < (plain_ ? needed : 1))
                 return false;
+            // Byte counts come from the file: each is bounded before it is
+            // added, so that the sum cannot wrap around.
+            if (!plain_ && (count > kMaxRunRawBytes || raw + count > kMaxRunRawBytes)) return false;
             raw += plain_ ? needed : count;
         }
         uint8_t *target = pixels_ + uint64_t(c.y0) * row;
         if (plain_) return readAt(target, raw, start);
-        if (raw > kMaxRunRawBytes) return false;
         runBuffer_.resize(static_cast<size_t>(raw));
         if (!readAt(runBuffer_.data(), raw, start)) return false;
         uint64_t at = 0;
