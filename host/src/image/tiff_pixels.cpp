@@ -85,9 +85,9 @@ struct Chunk {
 };
 
 // The numbering of chunks, computed on demand: a hostile header may claim
-// billions of them, and the first missing one ends the reading. Plain strips
-// are taken `strips` at a time (a run of rows read at once); a chunk's index
-// is then its first strip.
+// billions of them, and the first missing one ends the reading. Strips that
+// hold the image's rows may be taken `strips` at a time (a run of rows read
+// at once); a chunk's index is then its first strip.
 struct ChunkGrid {
     const TiffLayout &l;
     uint64_t rowsPerChunk, across, down, planes;
