@@ -131,8 +131,7 @@ public:
 
     std::string read(const Chunk &c) {
         if (runFd_ >= 0 && readStripRun(c)) return {};
-        if (grid_.rowsPerChunk != l_.chunkHeight) return readStripsOneByOne(c);
-        if (!l_.tiled && l_.samplesMatchClass()) return readStripInPlace(c);
+        if (!l_.tiled && l_.samplesMatchClass()) return readStripsOneByOne(c);
         if (buffer_.empty()) buffer_.resize(static_cast<size_t>(chunkBytes_));
         const tmsize_t got =
             l_.tiled ? TIFFReadEncodedTile(tif_, c.index, buffer_.data(), (tmsize_t)buffer_.size())

@@ -128,7 +128,7 @@ void ViewCache::update(const Image &image, const ViewGeometry &geometry, Display
     if (image.cls != ImageClass::Rgb) {
         renderGray(image, width, height);
     } else {
-        if ((width != width_ || height != height_ || !dc_ || gray_) && !allocate(width, height)) return;
+        if ((width != width_ || height != height_ || !dc_) && !allocate(width, height)) return;
         if (pixels_) renderView(image, geometry, range, RECT{0, 0, width, height}, background, pixels_);
     }
     valid_ = true;
