@@ -5,6 +5,8 @@
 
 #include <platform/embed.h>
 
+#include "window/state.h"
+
 using namespace testing_support;
 
 namespace {
@@ -129,6 +131,36 @@ TEST_F(PaintTest, DrawingOutsideThePaintRectIsClipped) {
     ASSERT_TRUE(image);
     EXPECT_EQ(image->pixels[15 * 50 + 15], 0x000000u);
     EXPECT_EQ(image->pixels[25 * 50 + 25], 0xFFFFFFu) << "outside the update rectangle";
+}
+
+// A top-level window's pixels cost memory only once it is shown or drawn on:
+// the host window of a command-line run stays hidden all its life.
+TEST_F(PaintTest, AHiddenWindowTakesItsSurfaceWhenFirstShownOrCaptured) {
+    auto surfaceSize = [](HWND h) {
+        const plat::Surface *s = plat::findWindow(h)->surface.get();
+        return s ? SIZE{s->width, s->height} : SIZE{0, 0};
+    };
+    HWND shown = makeTopLevel(WS_OVERLAPPEDWINDOW, 10, 10, 200, 100);
+    EXPECT_EQ(surfaceSize(shown).cx, 0) << "created hidden";
+    SetWindowPos(shown, nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(surfaceSize(shown).cx, 0) << "sized while hidden";
+    ShowWindow(shown, SW_SHOWNORMAL);
+    EXPECT_EQ(surfaceSize(shown).cx, 300);
+    EXPECT_EQ(surfaceSize(shown).cy, 150);
+    setHook([&](HWND h, UINT m, WPARAM, LPARAM) { return h == shown ? paintRed(h, m) : std::nullopt; });
+    plat::pumpMessages();
+    auto painted = plat::captureWindow(shown, true);
+    ASSERT_TRUE(painted);
+    EXPECT_EQ(painted->pixels[0], 0xFF0000u) << "painted once shown";
+    ShowWindow(shown, SW_HIDE);
+    SetWindowPos(shown, nullptr, 0, 0, 320, 160, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(surfaceSize(shown).cx, 320) << "a surface once made follows the window's size";
+
+    HWND hidden = makeTopLevel(WS_POPUP, 0, 0, 40, 30);
+    auto background = plat::captureWindow(hidden, false);
+    ASSERT_TRUE(background) << "a hidden window can still be captured";
+    EXPECT_EQ(background->width, 40);
+    EXPECT_EQ(background->pixels[0], plat::pixelFromColorref(GetSysColor(COLOR_BTNFACE)));
 }
 
 TEST_F(PaintTest, ScreenComposesInZOrder) {

@@ -38,6 +38,10 @@ void ensureSurface(Window &w) {
     *w.surface = std::move(fresh);
 }
 
+void fitSurface(Window &w) {
+    if (w.surface || w.visible()) ensureSurface(w);
+}
+
 static RECT clientBounds(const Window &w) {
     return RECT{0, 0, w.client.right - w.client.left, w.client.bottom - w.client.top};
 }

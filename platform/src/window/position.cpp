@@ -101,7 +101,7 @@ bool setWindowPosInternal(HWND hwnd, HWND insertAfter, int x, int y, int cx, int
     if (!moved) wp.flags |= kNoClientMove;
 
     if (!w->isChild()) {
-        ensureSurface(*w);
+        fitSurface(*w);
         if (framed || (w->visible() && !wasVisible)) {
             invalidateFrame(*w);
             invalidateWindow(*w, nullptr, true, true);

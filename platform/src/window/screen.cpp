@@ -29,7 +29,8 @@ std::optional<Image> captureWindow(HWND hwnd, bool clientOnly) {
     Window *w = findWindow(hwnd);
     if (!w) return std::nullopt;
     Window *top = findWindow(topLevelOf(hwnd));
-    if (!top || !top->surface) return std::nullopt;
+    if (!top) return std::nullopt;
+    ensureSurface(*top);
     POINT topOrigin = windowOriginOnScreen(*top);
     RECT r = windowRectOnScreen(*w);
     if (clientOnly) {

@@ -175,8 +175,13 @@ RECT windowRectOnScreen(const Window &w);
 HWND topLevelOf(HWND hwnd);
 bool isAncestorVisible(const Window &w);
 
-// Surfaces and painting (paint.cpp).
+// Surfaces and painting (paint.cpp). A top-level window's surface is made
+// when the window is first shown or drawn on: a window that stays hidden
+// (the host window of a command-line run) never holds one.
 void ensureSurface(Window &w);
+// Follows a change of size or visibility: the surface of a window that has
+// one, or is now shown, takes the window's size.
+void fitSurface(Window &w);
 void invalidateWindow(Window &w, const RECT *clientRect, bool erase, bool children);
 void invalidateFrame(Window &w);
 bool paintPending();

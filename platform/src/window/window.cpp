@@ -154,7 +154,7 @@ HWND WINAPI CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, 
     pw->handle = hwnd;
     recomputeClient(*pw);
     linkIntoParent(*pw);
-    if (!pw->isChild()) ensureSurface(*pw);
+    fitSurface(*pw);
 
     CREATESTRUCTA cs{param,      instance,  menu,   parent, cy, cx, y, x, static_cast<LONG>(style),
                      windowName, className, exStyle};
