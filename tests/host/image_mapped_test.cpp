@@ -231,21 +231,26 @@ void cutStripsFrom(const std::string &path, uint32_t first) {
     });
 }
 
-// A plain file cut short: its strips are read a run at a time by two
-// readers, and the error names the first strip the cut reaches, as one
-// reader going strip by strip would: whether the cut falls inside a run
-// (the strips no longer follow one another), at the start of one (the run
-// reads short) or on the last strip.
-TEST(TiffTwoReaders, ACutPlainFileNamesTheFirstStripItCuts) {
-    for (uint32_t strip : {100u, 146u, 292u}) {
-        RawTiff t = largeDeflate();
-        t.compression = COMPRESSION_NONE;
-        imgtest::ScratchDir dir;
-        const std::string path = dir.file("cut.tif");
-        imgtest::writeRawTiff(path, t);
-        cutStripsFrom(path, strip);
-        const std::string error = host::loadImage(path).error;
-        EXPECT_EQ(error.rfind(path + ": strip " + std::to_string(strip) + " ", 0), 0u) << error;
+// A file cut short: its strips are read a run at a time by two readers, and
+// the error names the first strip the cut reaches, in the words one reader
+// of the same bytes in memory uses: whether the cut falls inside a run (the
+// strips no longer follow one another), at the start of one (the run reads
+// short) or on the last strip. libtiff's own words lose the row its handle
+// last read, which differs between the two.
+TEST(TiffTwoReaders, ACutFileNamesTheFirstStripItCutsAsOneReaderWould) {
+    for (uint16_t compression : {COMPRESSION_NONE, COMPRESSION_LZW}) {
+        for (uint32_t strip : {100u, 146u, 292u}) {
+            RawTiff t = largeDeflate();
+            t.compression = compression;
+            imgtest::ScratchDir dir;
+            const std::string path = dir.file("cut.tif");
+            imgtest::writeRawTiff(path, t);
+            cutStripsFrom(path, strip);
+            const std::string error = host::loadImage(path).error;
+            EXPECT_EQ(error.rfind(path + ": strip " + std::to_string(strip) + " ", 0), 0u) << error;
+            EXPECT_EQ(error, host::decodeImage(imgtest::readBytes(path), path).error);
+            EXPECT_EQ(error.find("scanline"), std::string::npos) << error;
+        }
     }
 }
 

@@ -6,6 +6,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 #include <unistd.h>
 
@@ -13,12 +15,28 @@ namespace host {
 
 namespace {
 
-int keepError(TIFF *, void *user, const char *module, const char *format, va_list args) {
+// libtiff's message without what depends on the handle rather than the file.
+std::string fileMessage(TIFF *tif, std::string_view message) {
+    // Many messages start with the handle's name ("memory", "file"), which
+    // says nothing to a user: the host names the image's file itself.
+    const std::string_view name = tif && TIFFFileName(tif) ? TIFFFileName(tif) : "";
+    if (!name.empty() && message.starts_with(name) && message.substr(name.size()).starts_with(": "))
+        message.remove_prefix(name.size() + 2);
+    // "at scanline N" counts the handle's last row, not the failing strip's
+    // (4294967295 on a fresh handle); the host names the strip itself.
+    std::string text(message);
+    constexpr std::string_view kScanline = " at scanline ";
+    if (const size_t at = text.find(kScanline); at != std::string::npos) {
+        const size_t digits = text.find_first_not_of("0123456789", at + kScanline.size());
+        text.erase(at, (digits == std::string::npos ? text.size() : digits) - at);
+    }
+    return text;
+}
+
+int keepError(TIFF *tif, void *user, const char *, const char *format, va_list args) {
     char text[512];
     std::vsnprintf(text, sizeof text, format, args);
-    auto *messages = static_cast<TiffMessages *>(user);
-    messages->lastError = text;
-    (void)module;
+    static_cast<TiffMessages *>(user)->lastError = fileMessage(tif, text);
     return 1;  // handled: libtiff's default handler (stderr) is not called
 }
 
