@@ -2,7 +2,8 @@
 // the pattern's formula evaluated for each pixel on its own. The maker builds
 // rows once and copies them; sizes past each repeat (rows beyond twice a
 // checker square, RGB rows beyond 256, ramps past their wrap, partial squares
-// at the right and bottom edges) catch a row copied from the wrong place.
+// at the right and bottom edges, a second thread's half) catch a row copied
+// from the wrong place.
 // And the errors for bad kinds, patterns and sizes.
 #include <gtest/gtest.h>
 
@@ -37,7 +38,9 @@ struct Size {
     int width, height;
 };
 
-const Size kSizes[] = {{1, 1}, {7, 1}, {1, 9}, {13, 11}, {300, 517}, {4099, 2}, {2, 4099}};
+// The last is made by two threads, a half each: its second half starts on
+// a row of no repeat's period but 3.
+const Size kSizes[] = {{1, 1}, {7, 1}, {1, 9}, {13, 11}, {300, 517}, {4099, 2}, {2, 4099}, {1025, 4099}};
 
 const char *const kPatterns[] = {"const",     "top",       "ramp-x",    "ramp-y",
                                  "checker:1", "checker:3", "checker:7", "checker:50"};

@@ -4,18 +4,22 @@
 // a checker has two distinct rows, RGB ramps repeat every 256 rows. So each
 // row is either computed once, straight in the pixel type, or copied from an
 // earlier row with the same values; the copy runs at memory speed, which
-// matters for images of a thousand million pixels.
+// matters for images of a thousand million pixels. A large image is made by
+// two threads, a half each.
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include <platform/files.h>
 
+#include "core/helper_thread.h"
 #include "core/progress.h"
 #include "image/pixel_storage.h"
 #include "image/synthetic_image.h"
@@ -103,23 +107,29 @@ std::optional<Pattern> parsePattern(const std::string &text, const Kind &kind) {
     return std::nullopt;
 }
 
-// An earlier row holding the same values as row y, or -1 when row y must be computed.
-int sameRowAs(const Pattern &p, int y, int channels, int64_t rgbPeriod) {
+// A row of [y0, y) holding the same values as row y, or -1 when row y must
+// be computed.
+int sameRowAs(const Pattern &p, int y, int y0, int channels, int64_t rgbPeriod) {
+    int same = -1;
     switch (p.shape) {
         case Shape::Constant:
-            return y > 0 ? 0 : -1;
+            same = y0;
+            break;
         case Shape::RampX:
         case Shape::RampY:
             // Gray ramps along x do not depend on y; a gray ramp along y is one
             // value per row, as quick to fill as to copy. RGB rows repeat with
             // the channels' wrap.
-            if (channels == 1) return p.shape == Shape::RampX && y > 0 ? 0 : -1;
-            return y >= rgbPeriod ? static_cast<int>(y - rgbPeriod) : -1;
+            if (channels == 1)
+                same = p.shape == Shape::RampX ? y0 : -1;
+            else
+                same = static_cast<int>(std::max<int64_t>(y - rgbPeriod, -1));
+            break;
         case Shape::Checker:
-            if (y % p.side != 0) return y - 1;
-            return y >= 2 * p.side ? y - 2 * p.side : -1;
+            same = y % p.side != 0 ? y - 1 : y - 2 * p.side;
+            break;
     }
-    return -1;
+    return same >= y0 && same < y ? same : -1;
 }
 
 // Row y of the pattern, `channels` values per pixel, straight in the pixel type.
@@ -164,21 +174,59 @@ void computeRow(const Pattern &p, int y, int width, int channels, T *row) {
     }
 }
 
-// False when a stop was asked for before the last row.
+// What the threads filling an image share: finished rows, and whether to stop.
+struct FillProgress {
+    std::atomic<uint64_t> done{0};
+    std::atomic<bool> stop{false};
+};
+
+// Rows [y0, y1): each computed, or copied from an earlier row of the range
+// with the same values (another thread's rows may not be written yet).
+// With a task, reports the rows both threads finished and raises the stop
+// when asked. False when stopped before the last row.
 template <class T>
-bool fillRows(T *pixels, int width, int height, int channels, const Pattern &pattern, int64_t rgbPeriod,
-              ProgressTask &task) {
+bool fillRange(T *pixels, int width, int y0, int y1, int channels, const Pattern &pattern, int64_t rgbPeriod,
+               FillProgress &progress, ProgressTask *task) {
     const size_t rowLength = static_cast<size_t>(width) * static_cast<size_t>(channels);
-    for (int y = 0; y < height; ++y) {
+    for (int y = y0; y < y1; ++y) {
+        if (progress.stop.load(std::memory_order_relaxed)) return false;
         T *row = pixels + static_cast<size_t>(y) * rowLength;
-        const int same = sameRowAs(pattern, y, channels, rgbPeriod);
+        const int same = sameRowAs(pattern, y, y0, channels, rgbPeriod);
         if (same >= 0)
             std::memcpy(row, pixels + static_cast<size_t>(same) * rowLength, rowLength * sizeof(T));
         else
             computeRow(pattern, y, width, channels, row);
-        if (!task.advance(static_cast<uint64_t>(y) + 1)) return false;
+        const uint64_t done = progress.done.fetch_add(1, std::memory_order_relaxed) + 1;
+        if (task && !task->advance(done)) {
+            progress.stop.store(true);
+            return false;
+        }
     }
     return true;
+}
+
+// Below this many bytes a second thread costs more than it saves.
+constexpr size_t kTwoThreadBytes = size_t{4} << 20;
+
+// A large image is filled by two threads, a half each: the system's zeroing
+// of fresh pages, paid as each is first written, is then shared by two
+// cores. False when a stop was asked for before the last row.
+template <class T>
+bool fillRows(T *pixels, int width, int height, int channels, const Pattern &pattern, int64_t rgbPeriod,
+              ProgressTask &task) {
+    FillProgress progress;
+    const size_t bytes = static_cast<size_t>(width) * static_cast<size_t>(height) * channels * sizeof(T);
+    const bool two = bytes >= kTwoThreadBytes && height >= 2 && std::thread::hardware_concurrency() >= 2;
+    const int half = two ? height / 2 : height;
+    std::thread second;
+    const ThreadJoiner joiner{second};
+    if (two)
+        second = startThread(
+            [&] { fillRange(pixels, width, half, height, channels, pattern, rgbPeriod, progress, nullptr); });
+    const int firstEnd = second.joinable() ? half : height;
+    bool finished = fillRange(pixels, width, 0, firstEnd, channels, pattern, rgbPeriod, progress, &task);
+    if (second.joinable()) second.join();
+    return finished && task.advance(progress.done.load());
 }
 
 bool fill(Image &image, const Pattern &pattern, const Kind &kind) {

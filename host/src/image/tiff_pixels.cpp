@@ -11,10 +11,10 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
-#include <system_error>
 #include <thread>
 #include <vector>
 
+#include "core/helper_thread.h"
 #include "core/progress.h"
 #include "image/pixel_storage.h"
 
@@ -331,23 +331,6 @@ uint32_t stripsPerChunk(const TiffSource &source, const TiffLayout &l) {
     const uint64_t stripBytes = l.imageRowBytes() * l.chunkHeight;
     return static_cast<uint32_t>(std::clamp<uint64_t>(kStripRunBytes / std::max<uint64_t>(stripBytes, 1), 1,
                                                       std::max<uint32_t>(l.height / l.chunkHeight, 1)));
-}
-
-struct ThreadJoiner {
-    std::thread &thread;
-    ~ThreadJoiner() {
-        if (thread.joinable()) thread.join();
-    }
-};
-
-// A running thread, or none when the system has no thread to give.
-template <class Work>
-std::thread startThread(Work work) {
-    try {
-        return std::thread(std::move(work));
-    } catch (const std::system_error &) {
-        return std::thread();
-    }
 }
 
 }  // namespace
