@@ -36,6 +36,7 @@
 #include <platform/embed.h>
 #include <platform/files.h>
 
+#include "chart/dde_settings.h"
 #include "core/host_reset.h"
 #include "core/host_state.h"
 #include "core/image_store.h"
@@ -269,6 +270,9 @@ void play(Input in) {
     const Session &s = session();
     host::state().iniPath = s.iniPath;
     host::state().interactive = false;
+    // The spreadsheet link's workbook (by default in the current folder) goes
+    // to the scratch folder too.
+    host::saveDdeSettings(host::DdeSettings{.workbook = s.folder + "/profile-data.xlsx"});
     HWND host = host::hostWindow();
 
     const uint8_t image = in.byte();
