@@ -28,6 +28,7 @@ std::string writeInput(const uint8_t *data, size_t size) {
     return "/proc/self/fd/" + std::to_string(fd);
 }
 
+// Byte for byte: a NaN sample is unequal to itself as a number.
 template <class Pixels>
 bool sameBytes(const Pixels &a, const Pixels &b) {
     return a.size() == b.size() &&

@@ -123,7 +123,7 @@ int sameRowAs(const Pattern &p, int y, int y0, int channels, int64_t rgbPeriod) 
             if (channels == 1)
                 same = p.shape == Shape::RampX ? y0 : -1;
             else
-                same = static_cast<int>(std::max<int64_t>(y - rgbPeriod, -1));
+                same = static_cast<int>(y - rgbPeriod);
             break;
         case Shape::Checker:
             same = y % p.side != 0 ? y - 1 : y - 2 * p.side;
